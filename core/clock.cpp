@@ -15,7 +15,9 @@ namespace {
 constexpr std::int64_t kTickMarginMs = 5;
 }  // namespace
 
-double Clock::reading() const { return static_cast<double>(floorDiv(milliseconds(), 1000)); }
+double Clock::reading() const {
+    return static_cast<double>(floorDiv(milliseconds(), 1000));
+}
 
 std::int64_t Clock::millisecondsToNextSecond() const {
     const std::int64_t ms = milliseconds();

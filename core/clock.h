@@ -7,7 +7,7 @@ namespace conteggo {
 // Where the stopwatch gets its time. Readings never go back and include time spent in
 // system suspend, so a run counts its real duration whatever the wall clock does.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
 
     // Milliseconds from an arbitrary fixed origin.
@@ -23,7 +23,7 @@ public:
 
 // The real clock: CLOCK_BOOTTIME on Linux (counts suspend), the steady clock elsewhere.
 class MonotonicClock final : public Clock {
-public:
+  public:
     std::int64_t milliseconds() const override;
 };
 

@@ -6,7 +6,9 @@ namespace conteggo {
 
 namespace {
 
-std::string twoDigits(std::uint64_t v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+std::string twoDigits(std::uint64_t v) {
+    return (v < 10 ? "0" : "") + std::to_string(v);
+}
 
 }  // namespace
 

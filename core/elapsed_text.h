@@ -14,7 +14,7 @@ std::string formatElapsed(std::int64_t seconds, bool minutesMode);
 
 // The display mode and the formatter that follows it. Every run begins in hours mode.
 class DisplayMode {
-public:
+  public:
     bool oremie() const { return oremie_; }  // true: minutes mode m:ss
     void toggle() { oremie_ = !oremie_; }
 
@@ -24,7 +24,7 @@ public:
     // A count that is not whole is first rounded to the nearest second, halves to even.
     std::string TempoMio(const Number& d) const;
 
-private:
+  private:
     bool oremie_ = false;
 };
 

@@ -56,7 +56,11 @@ Number combine(const Number& a, const Number& b, int sign) {
 
 }  // namespace
 
-Number operator+(const Number& a, const Number& b) { return combine(a, b, +1); }
-Number operator-(const Number& a, const Number& b) { return combine(a, b, -1); }
+Number operator+(const Number& a, const Number& b) {
+    return combine(a, b, +1);
+}
+Number operator-(const Number& a, const Number& b) {
+    return combine(a, b, -1);
+}
 
 }  // namespace conteggo

@@ -8,7 +8,7 @@ namespace conteggo {
 // A number stored with its kind. The kind decides how sums behave and how the number is
 // written to the program's files: integers as plain digits, doubles to 15 significant digits.
 class Number {
-public:
+  public:
     enum class Kind { Empty, Int16, Int32, Double };
 
     Number() = default;  // empty: never assigned
@@ -34,7 +34,7 @@ public:
     // Same kind and same value.
     friend bool operator==(const Number& a, const Number& b) = default;
 
-private:
+  private:
     explicit Number(std::int16_t v) : value_(v) {}
     explicit Number(std::int32_t v) : value_(v) {}
     explicit Number(double v) : value_(v) {}

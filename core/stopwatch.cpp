@@ -23,7 +23,9 @@ void Stopwatch::stop() {
     tempo_ = runningCount(r);
 }
 
-void Stopwatch::reset() { tempo_ = Number::int16(0); }
+void Stopwatch::reset() {
+    tempo_ = Number::int16(0);
+}
 
 std::int32_t Stopwatch::tick() {
     previousCount_ = trascorso_;
@@ -31,7 +33,9 @@ std::int32_t Stopwatch::tick() {
     return trascorso_;
 }
 
-Number Stopwatch::valueToSave() const { return valueToSave(clock_.reading()); }
+Number Stopwatch::valueToSave() const {
+    return valueToSave(clock_.reading());
+}
 
 Number Stopwatch::valueToSave(double reading) const {
     return attivo_ ? runningCount(reading) : tempo_;

@@ -11,7 +11,7 @@ namespace conteggo {
 // while running, the seconds since the start mark `inizio`. The count is never advanced tick
 // by tick: every operation recomputes it from a fresh clock reading.
 class Stopwatch {
-public:
+  public:
     explicit Stopwatch(const Clock& clock) : clock_(clock) {}
 
     void start();
@@ -36,7 +36,7 @@ public:
     // run the count at the start. The alarm rings for multiples crossed since then.
     std::int32_t previousCount() const { return previousCount_; }
 
-private:
+  private:
     // The run so far, from the start mark to `reading`. The clock never goes back; a reading
     // behind the start mark (a broken clock) counts as no time rather than a day.
     Number runningCount(double reading) const;

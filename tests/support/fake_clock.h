@@ -6,7 +6,7 @@
 
 // A clock the test drives: advance it, set it back or jump it.
 class FakeClock final : public conteggo::Clock {
-public:
+  public:
     explicit FakeClock(std::int64_t ms = 0) : ms_(ms) {}
 
     std::int64_t milliseconds() const override { return ms_; }
@@ -16,6 +16,6 @@ public:
     void advanceSeconds(double s) { ms_ += static_cast<std::int64_t>(s * 1000); }
     void advanceMilliseconds(std::int64_t ms) { ms_ += ms; }
 
-private:
+  private:
     std::int64_t ms_;
 };

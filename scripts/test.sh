@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Sets everything up on a Debian 12 machine, builds the project and runs all its tests.
+# Usage: scripts/test.sh [--sanitize]   (--sanitize: AddressSanitizer + UBSan, own build dir)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$root/scripts/packages.sh"
+bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}"
+
+build="$root/build"
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "${1:-}" = "--sanitize" ]; then
+    build="$root/build-sanitize"
+    options=(-DCMAKE_BUILD_TYPE=Debug -DCONTEGGO_SANITIZE=ON)
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fi
+
+cmake -S "$root" -B "$build" -G Ninja -Wno-dev "${options[@]}" >/dev/null
+cmake --build "$build" -j "$(nproc)"
+cd "$build"
+ctest --output-on-failure -j "$(nproc)"
