@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "number.h"
+
+class QIODevice;
+
+namespace conteggo {
+
+class Clock;
+class Stopwatch;
+
+// The count in the first field of a device in the line encoding; nothing when that field is
+// missing or not a number (the caller then keeps its 0). Anything behind it is ignored.
+std::optional<Number> readCount(QIODevice* device);
+
+// "conteggo.txt": the count in seconds as one line. A bare name is looked up in the working
+// directory at each opening.
+class CountFile {
+  public:
+    explicit CountFile(QString path = QStringLiteral("conteggo.txt"));
+
+    const QString& path() const { return path_; }
+
+    // Nothing when the file is missing, not a regular file, empty or does not start with a
+    // number.
+    std::optional<Number> load() const;
+
+    // Saves the count the stopwatch has at a clock reading taken before the file is touched.
+    // The stopwatch is never changed; a failed save keeps the old file (see replaceFile).
+    bool save(const Stopwatch& stopwatch, const Clock& clock) const;
+
+    bool saveValue(const Number& value) const;
+
+  private:
+    QString path_;
+};
+
+}  // namespace conteggo

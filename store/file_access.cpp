@@ -1,0 +1,47 @@
+#include "file_access.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cstdio>
+
+namespace conteggo {
+
+namespace {
+
+// Standard error rather than the Qt log: a failed save must be visible, and must never be
+// turned into an abort by a logging setting.
+bool reportFailure(const QString& path, const QString& reason) {
+    std::fprintf(stderr, "Conteggo: impossibile salvare %s: %s\n",
+                 qPrintable(QDir::toNativeSeparators(path)), qPrintable(reason));
+    return false;
+}
+
+}  // namespace
+
+bool openForReading(QFile& file, const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        return false;
+    }
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);  // read only what is asked
+}
+
+bool replaceFile(const QString& path, const std::function<QByteArray()>& content) {
+    // QFileInfo follows links, so a link to /dev/zero counts as the device it points to.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        return reportFailure(path, QStringLiteral("non è un file regolare"));
+    }
+    QSaveFile file(path);  // never falls back to writing the target in place
+    if (!file.open(QIODevice::WriteOnly)) {
+        return reportFailure(path, file.errorString());
+    }
+    file.write(content());
+    if (!file.commit()) {  // a failed write makes the commit fail and discards the new file
+        return reportFailure(path, file.errorString());
+    }
+    return true;
+}
+
+}  // namespace conteggo

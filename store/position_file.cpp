@@ -1,0 +1,84 @@
+#include "position_file.h"
+
+#include <QFile>
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+#include "field_reader.h"
+#include "file_access.h"
+#include "line_encoding.h"
+#include "rounding.h"
+
+namespace conteggo {
+
+namespace {
+
+// A window far off the screen (or minimised) may report a place beyond 16 bits; the nearest
+// place that fits keeps the rest of the file, and the closing, going.
+Number twipsLine(double twips) {
+    const std::int64_t whole =
+        std::clamp<std::int64_t>(toInt64(twips), std::numeric_limits<std::int16_t>::min(),
+                                 std::numeric_limits<std::int16_t>::max());
+    return Number::int16(static_cast<std::int16_t>(whole));
+}
+
+}  // namespace
+
+void PositionReading::applyTo(AlarmSettings& settings) const {
+    if (intervallo) {
+        settings.intervallo = *intervallo;
+    }
+    if (anticipo) {
+        settings.anticipo = *anticipo;
+    }
+    if (allarme) {
+        settings.allarme = *allarme;
+    }
+}
+
+QByteArray encodePositions(double topTwips, double leftTwips, const AlarmSettings& alarm) {
+    return encodeLine(twipsLine(topTwips)) + encodeLine(twipsLine(leftTwips)) +
+           encodeLine(alarm.intervallo) + encodeLine(Number::int16(alarm.anticipo)) +
+           encodeBooleanLine(alarm.on());
+}
+
+PositionReading readPositions(QIODevice* device) {
+    FieldReader reader(device);
+    PositionReading r;
+    reader.readInt16(r.i);  // a failed read leaves 0, which places the window at the corner
+    if (r.i < 0) {
+        return r;
+    }
+    r.top = r.i;
+    reader.readInt16(r.i);  // a failed read leaves the top value
+    r.left = r.i;
+
+    Number intervallo;
+    if (reader.readNumber(intervallo)) {
+        r.intervallo = intervallo;
+    }
+    std::int16_t anticipo = 0;
+    if (reader.readInt16(anticipo)) {
+        r.anticipo = anticipo;
+    }
+    bool allarme = false;
+    if (reader.readBoolean(allarme)) {
+        r.allarme = allarme ? -1 : 0;
+    }
+    return r;
+}
+
+PositionFile::PositionFile(QString path) : path_(std::move(path)) {}
+
+PositionReading PositionFile::load() const {
+    QFile file;
+    openForReading(file, path_);
+    return readPositions(&file);
+}
+
+bool PositionFile::save(double topTwips, double leftTwips, const AlarmSettings& alarm) const {
+    return replaceFile(path_, [&] { return encodePositions(topTwips, leftTwips, alarm); });
+}
+
+}  // namespace conteggo
