@@ -1,3 +1,6 @@
 # The Debian packages the project needs, sourced by the scripts that install them.
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev)
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev libxcb1-dev
+    librsvg2-bin)
+RUN_PACKAGES=(fonts-liberation libcanberra-pulse)
+DESKTOP_TEST_PACKAGES=(xvfb openbox x11-utils xdotool)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)

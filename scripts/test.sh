@@ -4,7 +4,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/scripts/packages.sh"
-bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}"
+bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" \
+    "${DESKTOP_TEST_PACKAGES[@]}"
 
 build="$root/build"
 options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)

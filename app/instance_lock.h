@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLockFile>
+#include <memory>
+
+namespace conteggo {
+
+// Whether another copy of the program runs, for one user.
+class InstanceLock {
+  public:
+    virtual ~InstanceLock() = default;
+    // True when this copy is the only one; it then holds the lock until it ends.
+    virtual bool tryAcquire() = 0;
+};
+
+// A lock file in the user's runtime folder (or the temp folder, named with the user id). The
+// lock of a copy that was killed is taken over: its process no longer exists.
+class FileInstanceLock final : public InstanceLock {
+  public:
+    FileInstanceLock();
+    bool tryAcquire() override;
+
+  private:
+    std::unique_ptr<QLockFile> lock_;
+};
+
+}  // namespace conteggo

@@ -1,0 +1,28 @@
+#include <QApplication>
+#include <QFont>
+#include <cstdio>
+
+#include "canberra_player.h"
+#include "clock.h"
+#include "display_check.h"
+#include "instance_lock.h"
+#include "program.h"
+
+int main(int argc, char* argv[]) {
+    const QString noDisplay = conteggo::prepareDisplay();
+    if (!noDisplay.isEmpty()) {
+        std::fprintf(stderr, "Conteggo: %s\n", noDisplay.toLocal8Bit().constData());
+        return 1;
+    }
+    QApplication app(argc, argv);
+    // The windows are laid out for the desktop's sans-serif font at 8.25 points.
+    QFont font = QApplication::font();
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
+    conteggo::FileInstanceLock lock;
+    conteggo::MonotonicClock clock;
+    // The default sounds lie beside the program: share/conteggo/sounds, installed or built.
+    conteggo::CanberraPlayer player(QCoreApplication::applicationDirPath() +
+                                    QStringLiteral("/../share/conteggo/sounds"));
+    return conteggo::runProgram(lock, clock, player);
+}

@@ -1,0 +1,33 @@
+#include "program.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "form1.h"
+#include "instance_lock.h"
+#include "termination_signals.h"
+
+namespace conteggo {
+
+int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player) {
+    if (!lock.tryAcquire()) {
+        // Not an error: the copy that runs goes on, this one just ends.
+        QMessageBox::critical(nullptr, QStringLiteral("info"),
+                              QStringLiteral("Conteggo è già in esecuzione"));
+        return 0;
+    }
+    Form1 form(clock, player);
+    form.startUp();
+
+    TerminationSignals ends;
+    QObject::connect(&ends, &TerminationSignals::received, &form, &QWidget::close);
+    // At the end of the desktop session: save now, in case the session ends the process
+    // without closing the window.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &form, &Form1::saveFiles);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &form, &Form1::closingSequence);
+
+    form.show();
+    return QApplication::exec();
+}
+
+}  // namespace conteggo

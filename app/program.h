@@ -1,0 +1,13 @@
+#pragma once
+
+namespace conteggo {
+
+class Clock;
+class InstanceLock;
+class SoundPlayer;
+
+// The program once the application object exists: refuses a second copy, otherwise restores
+// and shows the main window and runs until it closes. Returns the exit status.
+int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player);
+
+}  // namespace conteggo

@@ -1,0 +1,53 @@
+#include "termination_signals.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
+#include <csignal>
+
+namespace conteggo {
+
+namespace {
+
+int pipeEnds[2] = {-1, -1};  // written by the handler, read by the event loop
+
+void onSignal(int) {
+    const char byte = 1;
+    // Only async-signal-safe work here; a full pipe means a close is already on its way.
+    [[maybe_unused]] const ssize_t written = ::write(pipeEnds[0], &byte, 1);
+}
+
+}  // namespace
+
+TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, pipeEnds) != 0) {
+        return;
+    }
+    notifier_ = new QSocketNotifier(pipeEnds[1], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, [this] {
+        char buffer[16];
+        while (::read(pipeEnds[1], buffer, sizeof buffer) > 0) {
+        }
+        emit received();
+    });
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+TerminationSignals::~TerminationSignals() {
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        std::signal(signal, SIG_DFL);
+    }
+    delete notifier_;
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
+    pipeEnds[0] = pipeEnds[1] = -1;
+}
+
+}  // namespace conteggo

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets everything up on a Debian 12 machine, builds Conteggo and starts it.
+# Usage: scripts/run.sh [FOLDER]   FOLDER is where the count and settings files live
+#                                  (default: your home folder, as when started from a menu).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$root/scripts/packages.sh"
+bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
+
+cmake -S "$root" -B "$root/build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build" -j "$(nproc)" --target conteggo
+cd "${1:-$HOME}"
+exec "$root/build/app/conteggo"

@@ -1,0 +1,550 @@
+#!/usr/bin/env bash
+# Drives the real program on a private X server with a real window manager: first start,
+# Enter, closing, position, a second copy and the termination signals.
+# Usage: desktop_test.sh PATH_TO_CONTEGGO
+set -u
+
+if [[ $# -ne 1 ]]; then
+    echo "usage: $0 PATH_TO_CONTEGGO" >&2
+    exit 2
+fi
+here=$(cd "$(dirname "$0")" && pwd)
+app=$(readlink -f -- "$1")
+if [[ ! -x $app ]]; then
+    echo "not an executable: $1" >&2
+    exit 1
+fi
+
+missing=()
+for tool in Xvfb openbox xprop xwininfo xdotool md5sum timeout; do
+    command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
+done
+if ((${#missing[@]})); then
+    echo "missing tools: ${missing[*]} (Debian packages: xvfb openbox x11-utils xdotool)" >&2
+    exit 1
+fi
+
+readonly TITLE="Conteggo (ver. 10)"
+readonly CRLF=$'\r\n'
+
+top=$(mktemp -d "${TMPDIR:-/tmp}/conteggo-desktop.XXXXXX")
+xvfb_pid=""
+wm_pid=""
+app_pids=()
+declare -A logs=()
+passed=0
+failed=0
+
+cleanup() {
+    local pid
+    for pid in "${app_pids[@]}"; do
+        kill -KILL "$pid" 2>/dev/null
+    done
+    [[ -n $wm_pid ]] && kill -TERM "$wm_pid" 2>/dev/null
+    [[ -n $xvfb_pid ]] && kill -TERM "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf -- "$top"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+
+ok() {
+    echo "ok - $1"
+    passed=$((passed + 1))
+}
+
+not_ok() {
+    echo "not ok - $1: $2"
+    failed=$((failed + 1))
+}
+
+# Runs the command every 0.1 s until it succeeds or SECONDS (whole) pass.
+poll() {
+    local tries=$(($1 * 10 + 1))
+    shift
+    while ((tries-- > 0)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+alive() { kill -0 "$1" 2>/dev/null; }
+gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# --- the X server and the window manager ---------------------------------------------------
+
+# Keeps a user's own settings (openbox's rc.xml, Qt's) out of the runs.
+export XDG_CONFIG_HOME="$top/config"
+mkdir -p "$XDG_CONFIG_HOME"
+unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+export QT_QPA_PLATFORM=xcb
+# A sanitized build reports libdbus's own leak at exit; the caller's options still apply.
+export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$top/display" >"$top/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display_written() { [[ $(cat "$top/display" 2>/dev/null) == *[0-9]* ]] && alive "$xvfb_pid"; }
+if ! poll 10 display_written; then
+    echo "Xvfb did not start:" >&2
+    tail -n 20 "$top/xvfb.log" >&2
+    exit 1
+fi
+DISPLAY=":$(tr -dc '0-9' <"$top/display")"
+export DISPLAY
+
+openbox --sm-disable >"$top/openbox.log" 2>&1 &
+wm_pid=$!
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+if ! poll 10 wm_ready; then
+    echo "openbox did not start:" >&2
+    tail -n 20 "$top/openbox.log" >&2
+    exit 1
+fi
+
+# --- helpers for one scenario ---------------------------------------------------------------
+
+work=""
+runtime=""
+
+# A fresh working directory, and a lock folder of its own so no copy elsewhere interferes.
+new_scenario() {
+    work=$(mktemp -d "$top/work.XXXXXX")
+    runtime=$(mktemp -d "$top/runtime.XXXXXX")
+    chmod 700 "$runtime"
+}
+
+# Starts the program in the scenario's directory; its pid is left in $started.
+start_app() {
+    local log=$1
+    (cd "$work" && XDG_RUNTIME_DIR="$runtime" exec "$app" >"$top/$log" 2>&1) &
+    started=$!
+    app_pids+=("$started")
+    logs[$started]="$top/$log"
+}
+
+# Drops an ended, reaped copy so its pid, free for reuse, is never signalled again.
+forget() {
+    local pid kept=()
+    for pid in "${app_pids[@]}"; do
+        [[ $pid == "$1" ]] || kept+=("$pid")
+    done
+    app_pids=("${kept[@]}")
+}
+
+# Ends whatever this scenario left running.
+stop_apps() {
+    local pid
+    for pid in "${app_pids[@]}"; do
+        kill -TERM "$pid" 2>/dev/null
+    done
+    for pid in "${app_pids[@]}"; do
+        poll 3 gone "$pid" || kill -KILL "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    app_pids=()
+}
+
+# Prints the visible window of process PID whose title matches REGEX.
+find_window() {
+    timeout 5 xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -n 1
+}
+
+found=""
+window_shows() {
+    found=$(find_window "$1" "$2")
+    [[ -n $found ]]
+}
+
+title_of() { timeout 5 xdotool getwindowname "$1" 2>/dev/null; }
+
+title=""
+title_matches() {
+    title=$(title_of "$1")
+    [[ $title =~ $2 ]]
+}
+
+on_top() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE; }
+
+activate() { timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1; }
+
+# Real key presses through XTEST; events sent to a window directly are ignored by Qt.
+press() { timeout 5 xdotool key --clearmodifiers "$@" >/dev/null 2>&1; }
+
+# Seconds from an h:mm:ss text.
+seconds_of() {
+    local h m s
+    IFS=: read -r h m s <<<"$1"
+    echo $((10#$h * 3600 + 10#$m * 60 + 10#$s))
+}
+
+# Loads the whole file, trailing line ends included, into $contents.
+contents=""
+load() {
+    local text
+    if [[ ! -f $1 ]]; then
+        contents="(no file)"
+        return 1
+    fi
+    text=$(cat -- "$1" && echo x)
+    contents=${text%x}
+}
+
+shown() {
+    if [[ $contents == "(no file)" ]]; then
+        echo "$contents"
+    else
+        printf '%q' "$contents"
+    fi
+}
+
+# The count in conteggo.txt if the file is exactly one CR LF ended number.
+count=""
+read_count() {
+    local re=$'^([0-9]+)\r\n$'
+    load "$work/conteggo.txt" || return 1
+    [[ $contents =~ $re ]] || return 1
+    count=${BASH_REMATCH[1]}
+}
+
+# Checks timerpos.txt has five CR LF ended lines, the last one the given switch.
+position_file_problem() {
+    local lf crlf
+    load "$work/timerpos.txt" || { echo "timerpos.txt missing"; return; }
+    lf=${contents//[!$'\n']/}
+    crlf=${contents//$'\r\n'/}
+    if [[ ${#lf} -ne 5 || ${#crlf} -ne $((${#contents} - 10)) || $contents != *"$CRLF" ]]; then
+        echo "not five CR LF lines: $(shown)"
+    elif [[ $contents != *"$CRLF$1$CRLF" ]]; then
+        echo "last line is not $1: $(shown)"
+    fi
+}
+
+# Seeds a file an hour in the past, so that any later write shows in its time.
+seed() {
+    printf '%s' "$2" >"$work/$1"
+    touch -d '1 hour ago' "$work/$1"
+}
+
+stamp() { stat -c %.9Y "$work/$1" 2>/dev/null; }
+
+# Contents and times of both files, to tell whether anything wrote them.
+fingerprint() {
+    (cd "$work" && md5sum conteggo.txt timerpos.txt && stat -c '%n %.9Y' conteggo.txt timerpos.txt) 2>&1 |
+        tr -s ' \n' ' '
+}
+
+# Waits for PID to end and leaves its exit status in $status; false on timeout.
+status=""
+wait_exit() {
+    if poll "$2" gone "$1"; then
+        wait "$1"
+        status=$?
+        forget "$1"
+        return 0
+    fi
+    return 1
+}
+
+# The main window of a just started copy, or nothing if none shows within 8 s.
+main_window() {
+    if poll 8 window_shows "$1" '^Conteggo'; then
+        echo "$found"
+    else
+        describe_windows "$1" >&2
+    fi
+}
+
+# What is on the screen, for a failure's explanation.
+describe_windows() {
+    local id
+    echo "# process $1 $(alive "$1" && echo runs || echo "is gone"); its windows:"
+    for id in $(timeout 5 xdotool search --pid "$1" 2>/dev/null); do
+        echo "#   $id '$(title_of "$id")' $(xwininfo -id "$id" 2>/dev/null | grep -o 'Map State: .*')"
+    done
+    if [[ -s ${logs[$1]:-} ]]; then
+        echo "# its output:"
+        tail -n 5 "${logs[$1]}" | sed 's/^/#   /'
+    fi
+}
+
+# Closes the window the way a person would: through the window manager.
+close_window() {
+    activate "$1" && press alt+F4
+}
+
+# Starts the count with Enter and waits for the title to reach REGEX.
+start_count() {
+    activate "$1" || return 1
+    press Return || return 1
+    poll "$3" title_matches "$1" "$2"
+}
+
+# --- scenarios ------------------------------------------------------------------------------
+
+first_start() {
+    local name="first start" w state
+    new_scenario
+    start_app first.log
+    w=$(main_window "$started")
+    if [[ -z $w ]]; then
+        not_ok "$name: window appears" "no visible window titled Conteggo within 8 s"
+        return
+    fi
+    ok "$name: window appears"
+    title=$(title_of "$w")
+    if [[ $title == "$TITLE" ]]; then
+        ok "$name: title"
+    else
+        not_ok "$name: title" "got '$title'"
+    fi
+    if poll 3 on_top "$w"; then
+        ok "$name: stays on top"
+    else
+        state=$(xprop -id "$w" _NET_WM_STATE 2>&1)
+        not_ok "$name: stays on top" "no _NET_WM_STATE_ABOVE ($state)"
+    fi
+}
+
+enter_starts() {
+    local name="Enter starts the count" w
+    new_scenario
+    start_app enter.log
+    w=$(main_window "$started")
+    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    if start_count "$w" '^0:00:0[1-9]$' 3; then
+        ok "$name"
+    else
+        not_ok "$name" "title still '$title' 3 s after Return"
+    fi
+}
+
+closing_writes_files() {
+    local name="closing the window" w seen problem
+    new_scenario
+    start_app close.log
+    w=$(main_window "$started")
+    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    if ! start_count "$w" '^0:00:0[1-9]$' 3; then
+        not_ok "$name" "the count did not start (title '$title')"
+        return
+    fi
+    seen=$(seconds_of "$title")
+    close_window "$w"
+    if ! wait_exit "$started" 5; then
+        not_ok "$name: program ends" "still running 5 s after Alt+F4"
+        return
+    fi
+    if [[ $status -eq 0 ]]; then
+        ok "$name: program ends"
+    else
+        not_ok "$name: program ends" "exit status $status"
+    fi
+    problem=$(position_file_problem '#FALSE#')
+    if [[ -z $problem ]]; then
+        ok "$name: timerpos.txt written"
+    else
+        not_ok "$name: timerpos.txt written" "$problem"
+    fi
+    if ! read_count; then
+        not_ok "$name: running count saved" "conteggo.txt is not one CR LF line: $(shown)"
+    elif ((count < 1 || count < seen || count > seen + 3)); then
+        not_ok "$name: running count saved" "saved $count, the title had shown $seen"
+    else
+        ok "$name: running count saved"
+    fi
+}
+
+position_restored() {
+    local name="position restored" w geometry extents ax ay fl ft fx fy place_at count_at
+    local position="3000${CRLF}4500${CRLF}60${CRLF}0${CRLF}#FALSE#${CRLF}"
+    new_scenario
+    seed timerpos.txt "$position"
+    seed conteggo.txt "3725$CRLF"
+    place_at=$(stamp timerpos.txt)
+    count_at=$(stamp conteggo.txt)
+    start_app position.log
+    w=$(main_window "$started")
+    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+
+    # The client's absolute corner less the frame's left and top edges is the frame's corner.
+    geometry=$(xwininfo -id "$w")
+    ax=$(sed -n 's/.*Absolute upper-left X: *\(-\?[0-9]*\).*/\1/p' <<<"$geometry")
+    ay=$(sed -n 's/.*Absolute upper-left Y: *\(-\?[0-9]*\).*/\1/p' <<<"$geometry")
+    extents=$(xprop -id "$w" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p')
+    IFS=', ' read -r fl _ ft _ <<<"$extents"
+    if [[ -z $ax || -z $ay || -z $fl || -z $ft ]]; then
+        not_ok "$name: window placed" "could not read the geometry ('$ax' '$ay' '$extents')"
+    else
+        fx=$((ax - fl))
+        fy=$((ay - ft))
+        if ((fx >= 298 && fx <= 302 && fy >= 198 && fy <= 202)); then
+            ok "$name: window placed"
+        else
+            not_ok "$name: window placed" "frame at x=$fx y=$fy, expected x=300 y=200"
+        fi
+    fi
+    title=$(title_of "$w")
+    if [[ $title == "$TITLE" ]]; then
+        ok "$name: title while stopped"
+    else
+        not_ok "$name: title while stopped" "got '$title'"
+    fi
+
+    close_window "$w"
+    if ! wait_exit "$started" 5; then
+        not_ok "$name: saved again" "still running 5 s after Alt+F4"
+        return
+    fi
+    if ! load "$work/timerpos.txt" || [[ $contents != "$position" ]]; then
+        not_ok "$name: saved again" "timerpos.txt is $(shown)"
+    elif [[ $(stamp timerpos.txt) == "$place_at" ]]; then
+        not_ok "$name: saved again" "timerpos.txt was not written on closing"
+    else
+        ok "$name: saved again"
+    fi
+    if ! read_count || [[ $count != 3725 ]]; then
+        not_ok "$name: count kept" "conteggo.txt is $(shown)"
+    elif [[ $(stamp conteggo.txt) == "$count_at" ]]; then
+        not_ok "$name: count kept" "conteggo.txt was not written on closing"
+    else
+        ok "$name: count kept"
+    fi
+}
+
+second_copy() {
+    local name="second copy" w first second box before after
+    new_scenario
+    seed timerpos.txt "1500${CRLF}1500${CRLF}60${CRLF}0${CRLF}#FALSE#${CRLF}"
+    seed conteggo.txt "42$CRLF"
+    start_app first-copy.log
+    first=$started
+    w=$(main_window "$first")
+    [[ -n $w ]] || { not_ok "$name" "the first copy shows no window"; return; }
+    before=$(fingerprint)
+
+    start_app second-copy.log
+    second=$started
+    if ! poll 8 window_shows "$second" '^info$'; then
+        not_ok "$name: message shown" "no window titled info within 8 s"
+        return
+    fi
+    box=$found
+    ok "$name: message shown"
+    if find_window "$second" '^Conteggo' | grep -q .; then
+        not_ok "$name: no second main window" "the second copy shows a main window too"
+    else
+        ok "$name: no second main window"
+    fi
+
+    activate "$box" && press Return
+    if ! wait_exit "$second" 5; then
+        not_ok "$name: ends after OK" "still running 5 s after Return on the message"
+    elif [[ $status -ne 0 ]]; then
+        not_ok "$name: ends after OK" "exit status $status"
+    else
+        ok "$name: ends after OK"
+    fi
+    after=$(fingerprint)
+    if [[ $after == "$before" ]]; then
+        ok "$name: files untouched"
+    else
+        not_ok "$name: files untouched" "before: $before; after: $after"
+    fi
+    if alive "$first" && [[ -n $(find_window "$first" '^Conteggo') ]]; then
+        ok "$name: first copy still runs"
+    else
+        not_ok "$name: first copy still runs" "the first copy or its window is gone"
+    fi
+}
+
+term_while_running() {
+    local name="SIGTERM while running" w seen problem
+    new_scenario
+    start_app term.log
+    w=$(main_window "$started")
+    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    if ! start_count "$w" '^0:00:0[2-9]$' 5; then
+        not_ok "$name" "the count did not reach 0:00:02 (title '$title')"
+        return
+    fi
+    seen=$(seconds_of "$title")
+    kill -TERM "$started"
+    if ! wait_exit "$started" 3; then
+        not_ok "$name: program ends" "still running 3 s after SIGTERM"
+        return
+    fi
+    if [[ $status -eq 0 ]]; then
+        ok "$name: program ends"
+    else
+        not_ok "$name: program ends" "exit status $status"
+    fi
+    if ! read_count; then
+        not_ok "$name: running count saved" "conteggo.txt is not one CR LF line: $(shown)"
+    elif ((count < 2 || count < seen || count > seen + 3)); then
+        not_ok "$name: running count saved" "saved $count, the title had shown $seen"
+    else
+        ok "$name: running count saved"
+    fi
+    problem=$(position_file_problem '#FALSE#')
+    if [[ -z $problem ]]; then
+        ok "$name: timerpos.txt written"
+    else
+        not_ok "$name: timerpos.txt written" "$problem"
+    fi
+}
+
+# SIGNAL while stopped, with conteggo.txt holding PREVIOUS (empty: no file at all).
+signal_while_stopped() {
+    local signal=$1 previous=$2 name="SIG$1 while stopped" w problem expected count_at=""
+    new_scenario
+    if [[ -n $previous ]]; then
+        seed conteggo.txt "$previous$CRLF"
+        count_at=$(stamp conteggo.txt)
+    fi
+    expected=${previous:-0}
+    start_app "$signal.log"
+    w=$(main_window "$started")
+    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    kill "-$signal" "$started"
+    if ! wait_exit "$started" 3; then
+        not_ok "$name: program ends" "still running 3 s after SIG$signal"
+        return
+    fi
+    if [[ $status -eq 0 ]]; then
+        ok "$name: program ends"
+    else
+        not_ok "$name: program ends" "exit status $status"
+    fi
+    problem=$(position_file_problem '#FALSE#')
+    if [[ -z $problem ]]; then
+        ok "$name: timerpos.txt written"
+    else
+        not_ok "$name: timerpos.txt written" "$problem"
+    fi
+    if ! read_count || [[ $count != "$expected" ]]; then
+        not_ok "$name: count written" "expected $expected, conteggo.txt is $(shown)"
+    elif [[ $(stamp conteggo.txt) == "$count_at" ]]; then
+        not_ok "$name: count written" "conteggo.txt was not written"
+    else
+        ok "$name: count written"
+    fi
+}
+
+# Each scenario, then whatever it left running is ended.
+run() {
+    "$@"
+    stop_apps
+}
+
+run first_start
+run enter_starts
+run closing_writes_files
+run position_restored
+run second_copy
+run term_while_running
+run signal_while_stopped INT ""
+run signal_while_stopped HUP 125
+
+echo "$passed passed, $failed failed"
+((failed == 0))

@@ -1,0 +1,130 @@
+#include "dialog.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "form1.h"
+#include "label_fit.h"
+#include "number_text.h"
+#include "pictures.h"
+#include "progress_bar.h"
+#include "rounding.h"
+#include "twips.h"
+
+namespace conteggo {
+
+namespace {
+
+constexpr double kMaxIntervalMinutes = 120;
+
+QString numberText(double value) {
+    const QString point = QLocale().decimalPoint();
+    return QString::fromStdString(
+        generalText(value, point.isEmpty() ? '.' : point.at(0).toLatin1()));
+}
+
+// Commas become points in the box itself, so the user sees what was read.
+std::optional<double> readBox(QLineEdit* box) {
+    box->setText(box->text().replace(QLatin1Char(','), QLatin1Char('.')));
+    return readLeadingNumber(box->text().toStdString());
+}
+
+QLabel* label(const QString& text, const QRect& geometry, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(geometry);
+    widenToText(l);
+    return l;
+}
+
+}  // namespace
+
+Dialog::Dialog(Form1& form)
+    : QDialog(&form, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      form_(form) {
+    buildControls();
+    load();
+}
+
+void Dialog::buildControls() {
+    setWindowTitle(QStringLiteral("Imposta allarme"));
+    setWindowIcon(QIcon(picture("speaker", 32)));
+    // The client area at 2760, 3750 twips from the screen's corner; not centred.
+    const QRect client = twipsRect(2760, 3750, 5460, 1665);
+    setFixedSize(client.size());
+    setGeometry(client);
+
+    text1_ = new QLineEdit(this);
+    text1_->setGeometry(twipsRect(240, 240, 615, 285));
+    text2_ = new QLineEdit(this);
+    text2_->setGeometry(twipsRect(240, 600, 615, 285));
+    check1_ = new QCheckBox(QStringLiteral("Suono veramente?"), this);
+    check1_->setGeometry(twipsRect(240, 960, 2055, 375));
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setGeometry(twipsRect(4080, 240, 1215, 375));
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("Annulla"), this);
+    cancelButton_->setGeometry(twipsRect(4080, 720, 1215, 375));
+    label(QStringLiteral("Ogni quanti minuti vuoi che suoni?"), twipsRect(960, 285, 2895, 300),
+          this);
+    label(QStringLiteral("(solo quanto il timer è in funzione)"), twipsRect(480, 1320, 2655, 255),
+          this);
+    label(QStringLiteral("Con che anticipo?"), twipsRect(960, 630, 2415, 255), this);
+
+    setTabOrder(text1_, text2_);
+    setTabOrder(text2_, check1_);
+    setTabOrder(check1_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
+
+    connect(okButton_, &QPushButton::clicked, this, &Dialog::OKButton_Click);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Dialog::load() {
+    const AlarmSettings& alarm = form_.alarm();
+    text1_->setText(numberText(alarm.intervallo.toDouble() / 60));
+    text2_->setText(numberText(alarm.anticipo / 60.0));
+    text1_->selectAll();
+    text1_->setFocus();
+    check1_->setChecked(alarm.on());
+}
+
+void Dialog::OKButton_Click() {
+    const std::optional<double> interval = readBox(text1_);
+    const std::optional<double> advance = readBox(text2_);
+    // An interval that rounds to no whole second could never ring.
+    if (!interval || !advance || !(*interval > 0) || *interval > kMaxIntervalMinutes ||
+        *advance < 0 || !(*interval > *advance) || roundHalfEven(*interval * 60) == 0) {
+        reportInvalidInput();
+        return;
+    }
+    AlarmSettings& alarm = form_.alarm();
+    const bool on = check1_->checkState() == Qt::Checked;
+    alarm.allarme = on ? -1 : 0;
+    form_.setAlarmShape(on);
+    alarm.intervallo = Number::real(*interval * 60);
+    alarm.anticipo = static_cast<std::int16_t>(roundHalfEven(*advance * 60));
+    ProgressBar* bar = form_.PB();
+    bar->setMaximum(static_cast<float>(alarm.intervallo.toDouble()));
+    bar->setValue(progressValue(form_.stopwatch().tempo().toDouble(), alarm.intervallo));
+    accept();
+}
+
+void Dialog::reportInvalidInput() {
+    QMessageBox::critical(this, QStringLiteral("ERRORE"), QString::fromUtf8(kErrorText));
+}
+
+void Dialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();  // Escape closes nothing here
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace conteggo

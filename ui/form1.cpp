@@ -1,0 +1,221 @@
+#include "form1.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+
+#include "clickable_label.h"
+#include "dialog.h"
+#include "infomio.h"
+#include "progress_bar.h"
+#include "sound_player.h"
+#include "twips.h"
+
+namespace conteggo {
+
+namespace {
+const QColor kStoppedColour(0, 0, 192);  // dark blue
+const QColor kRunningColour(192, 0, 0);  // dark red
+}  // namespace
+
+Form1::Form1(const Clock& clock, SoundPlayer& player, CountFile countFile,
+             PositionFile positionFile, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      clock_(clock),
+      player_(player),
+      countFile_(std::move(countFile)),
+      positionFile_(std::move(positionFile)),
+      stopwatch_(clock) {
+    buildControls();
+    // Both windows are built afresh at each opening.
+    showAlarmDialog = [this] { Dialog(*this).exec(); };
+    showInformation = [this] { infomio(this).exec(); };
+}
+
+Form1::~Form1() = default;
+
+void Form1::startUp() {
+    setWindowTitle(QString::fromUtf8(kTitle));
+    stopwatch_.setTempo(Number::int16(0));
+    if (const auto count = countFile_.load()) {
+        stopwatch_.setTempo(*count);
+    }
+    alarm_ = AlarmSettings{};
+    setAlarmShape(false);
+
+    const PositionReading place = positionFile_.load();
+    if (place.top) {
+        move(x(), twipsToPixels(*place.top));
+    }
+    if (place.left) {
+        move(twipsToPixels(*place.left), y());
+    }
+    place.applyTo(alarm_);
+    i_ = place.i;
+
+    if (alarm_.on()) {
+        setAlarmShape(true);
+        pb_->setMaximum(static_cast<float>(alarm_.intervallo.toDouble()));
+        pb_->setValue(progressValue(stopwatch_.tempo().toDouble(), alarm_.intervallo));
+    }
+    mode_ = DisplayMode{};
+    oremin_->setText(QString::fromUtf8(mode_.caption().data(), 1));
+    label1_->setText(QString::fromStdString(mode_.TempoMio(stopwatch_.tempo())));
+    azzera_->setEnabled(true);
+    ferma_->hide();
+    primop_ = true;
+    InPrimoPiano(primop_);
+    parti_->setFocus();  // so that Enter starts the count from the first moment
+}
+
+void Form1::closingSequence() {
+    if (closed_) {
+        return;
+    }
+    closed_ = true;
+    saveFiles();
+}
+
+void Form1::saveFiles() {
+    positionFile_.save(static_cast<double>(y()) * kTwipsPerPixel,
+                       static_cast<double>(x()) * kTwipsPerPixel, alarm_);
+    salvami();
+}
+
+bool Form1::salvami() {
+    return countFile_.save(stopwatch_, clock_);
+}
+
+void Form1::InPrimoPiano(bool pp) {
+    onTop_ = pp;
+    if (QWindow* window = windowHandle(); window != nullptr && window->isVisible()) {
+        // Changes the shown window in place; re-creating it would move it by its frame.
+        window->setFlag(Qt::WindowStaysOnTopHint, pp);
+    } else {
+        setWindowFlag(Qt::WindowStaysOnTopHint, pp);  // taken up by the first show
+    }
+    primopiano_->setVisible(pp);
+    secondopiano_->setVisible(!pp);
+}
+
+void Form1::modalBracket(const std::function<void()>& showModal) {
+    InPrimoPiano(false);
+    if (showModal) {
+        showModal();
+    }
+    InPrimoPiano(primop_);
+}
+
+void Form1::primopiano_Click() {
+    primop_ = false;
+    InPrimoPiano(primop_);
+}
+
+void Form1::secondopiano_Click() {
+    primop_ = true;
+    InPrimoPiano(primop_);
+}
+
+void Form1::suono_Click() { modalBracket(showAlarmDialog); }
+
+void Form1::suono2_Click() { modalBracket(showAlarmDialog); }
+
+void Form1::Image1_Click() {
+    modalBracket(showInformation);
+}
+
+void Form1::parti_Click() {
+    timer1_->start();
+    armTick();
+    azzera_->setEnabled(false);
+    ferma_->show();
+    parti_->hide();
+    suono_->setEnabled(false);
+    suono2_->setEnabled(false);
+    stopwatch_.start();
+    setLabelColour(kRunningColour);
+}
+
+void Form1::ferma_Click() {
+    azzera_->setEnabled(true);
+    ferma_->hide();
+    parti_->show();
+    suono_->setEnabled(true);
+    suono2_->setEnabled(true);
+    parti_->setFocus();
+    stopwatch_.stop();
+    label1_->setText(QString::fromStdString(mode_.TempoMio(stopwatch_.tempo())));
+    setLabelColour(kStoppedColour);
+    salvami();
+    timer1_->stop();
+    timer2_->stop();
+    setWindowTitle(QString::fromUtf8(kTitle));
+}
+
+void Form1::azzera_Click() {
+    stopwatch_.reset();
+    label1_->setText(QStringLiteral("0:00:00"));  // the literal, in either mode
+    setLabelColour(kStoppedColour);
+    parti_->setFocus();
+    salvami();
+    timer1_->stop();
+    timer2_->stop();
+    pb_->setValue(0.0f);
+}
+
+void Form1::oremin_Click() {
+    mode_.toggle();
+    oremin_->setText(QString::fromUtf8(mode_.caption().data(), 1));
+    // The base, not the running count: the next tick shows the running count again.
+    label1_->setText(
+        QString::fromStdString(mode_.TempoMio(Number::int32(stopwatch_.tempo().toInt32()))));
+}
+
+void Form1::Timer1_Timer() {
+    salvami();
+}
+
+void Form1::Timer2_Timer() {
+    armTick();
+    const std::int32_t count = stopwatch_.tick();
+    label1_->setText(QString::fromStdString(mode_.TempoMio(Number::int32(count))));
+    setWindowTitle(label1_->text());
+    const AlarmStep step = evaluateAlarm(count, stopwatch_.previousCount(), alarm_);
+    if (step.ring) {
+        player_.play(QStringLiteral("suono2.wav"));
+    }
+    if (step.progress) {
+        pb_->setValue(*step.progress);
+    }
+    if (step.warn) {
+        player_.play(QStringLiteral("suono1.wav"));
+    }
+}
+
+void Form1::armTick() {
+    timer2_->start(static_cast<int>(clock_.millisecondsToNextSecond()));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    closingSequence();
+    event->accept();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    // Enter works the focused button, or else the start button, the window's default.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QPushButton* target = focused != nullptr && focused->isVisible() ? focused : parti_;
+        if (target->isVisible() && target->isEnabled()) {
+            target->click();
+        }
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace conteggo

@@ -1,0 +1,134 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "alarm.h"
+#include "clock.h"
+#include "count_file.h"
+#include "elapsed_text.h"
+#include "position_file.h"
+#include "stopwatch.h"
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace conteggo {
+
+class ClickableLabel;
+class ProgressBar;
+class SoundPlayer;
+
+// The main window: the count, the buttons that drive the stopwatch, the alarm's bar and the
+// on-top switch. It owns the stopwatch and the alarm settings for the whole run.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+  public:
+    static constexpr const char* kTitle = "Conteggo (ver. 10)";
+
+    // The files are looked up by bare name in the working directory unless the paths say else.
+    Form1(const Clock& clock, SoundPlayer& player, CountFile countFile = CountFile(),
+          PositionFile positionFile = PositionFile(), QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Restores count, position and alarm from the files; runs once, before the first show.
+    void startUp();
+
+    // Writes "timerpos.txt", then the count. A failure to write the first never keeps the
+    // count from being saved.
+    void saveFiles();
+
+    // saveFiles, once, whatever ends the program.
+    void closingSequence();
+
+    // Puts the window into the top layer or out of it, without moving or resizing it, and
+    // shows the toggle button that fits.
+    void InPrimoPiano(bool pp);
+
+    // Leaves the top layer while `showModal` runs a modal window, then applies the wish again.
+    void modalBracket(const std::function<void()>& showModal);
+
+    // Shows or hides the alarm's bar and sound button and sets the height to match.
+    void setAlarmShape(bool on);
+
+    // Saves the count; false (and one line on standard error) when the file could not be written.
+    bool salvami();
+
+    Stopwatch& stopwatch() { return stopwatch_; }
+    AlarmSettings& alarm() { return alarm_; }
+    const DisplayMode& displayMode() const { return mode_; }
+    bool primop() const { return primop_; }
+    bool onTop() const { return onTop_; }  // the state last applied to the window
+    std::int16_t i() const { return i_; }
+
+    QPushButton* suono2() const { return suono2_; }
+    QPushButton* primopiano() const { return primopiano_; }
+    QTimer* Timer2() const { return timer2_; }
+    QTimer* Timer1() const { return timer1_; }
+    QPushButton* oremin() const { return oremin_; }
+    QPushButton* ferma() const { return ferma_; }
+    QPushButton* parti() const { return parti_; }
+    QPushButton* azzera() const { return azzera_; }
+    QPushButton* secondopiano() const { return secondopiano_; }
+    QPushButton* suono() const { return suono_; }
+    ClickableLabel* Image1() const { return image1_; }
+    QLabel* Label1() const { return label1_; }
+    ProgressBar* PB() const { return pb_; }
+
+    // Open the alarm settings and the information window, modally; tests put fakes here.
+    std::function<void()> showAlarmDialog;
+    std::function<void()> showInformation;
+
+  public slots:
+    void parti_Click();
+    void ferma_Click();
+    void azzera_Click();
+    void oremin_Click();
+    void primopiano_Click();
+    void secondopiano_Click();
+    void suono_Click();
+    void suono2_Click();
+    void Image1_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void buildControls();
+    void setLabelColour(const QColor& colour);
+    void armTick();
+
+    const Clock& clock_;
+    SoundPlayer& player_;
+    CountFile countFile_;
+    PositionFile positionFile_;
+
+    Stopwatch stopwatch_;
+    AlarmSettings alarm_;
+    DisplayMode mode_;
+    bool primop_ = true;
+    bool onTop_ = false;
+    std::int16_t i_ = 0;
+    bool closed_ = false;
+
+    QPushButton* suono2_ = nullptr;
+    QPushButton* primopiano_ = nullptr;
+    QTimer* timer2_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    QPushButton* oremin_ = nullptr;
+    QPushButton* ferma_ = nullptr;
+    QPushButton* parti_ = nullptr;
+    QPushButton* azzera_ = nullptr;
+    QPushButton* secondopiano_ = nullptr;
+    QPushButton* suono_ = nullptr;
+    ClickableLabel* image1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    ProgressBar* pb_ = nullptr;
+};
+
+}  // namespace conteggo

@@ -1,0 +1,153 @@
+// The main window's controls: kind, place, size, pictures, tool tips, fonts and tab order.
+#include <QApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "clickable_label.h"
+#include "form1.h"
+#include "pictures.h"
+#include "progress_bar.h"
+#include "twips.h"
+
+namespace conteggo {
+
+namespace {
+
+constexpr int kClientWidthTwips = 2955;
+constexpr QSize kIconSize(32, 32);
+
+QPushButton* pictureButton(QWidget* parent, const QRect& geometry, const QString& pictureFile,
+                           const QString& toolTip) {
+    auto* button = new QPushButton(parent);
+    button->setGeometry(geometry);
+    button->setIcon(QIcon(pictureFile));
+    button->setIconSize(kIconSize);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+void setButtonFace(QPushButton* button, const QColor& colour) {
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, colour);
+    button->setPalette(palette);
+}
+
+QFont uiFont(bool bold) {
+    QFont font = QApplication::font();
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    return font;
+}
+
+QFont displayFont() {
+    QFont font(QStringLiteral("Liberation Mono"), 18, QFont::Bold);
+    font.setStyleHint(QFont::Monospace);
+    return font;
+}
+
+}  // namespace
+
+void Form1::buildControls() {
+    setFont(uiFont(false));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        icon.addFile(picture("stopwatch", size), QSize(size, size));
+    }
+    setWindowIcon(icon);
+
+    const QRect left = twipsRect(120, 480, 610, 610);
+    const QRect second = twipsRect(840, 480, 610, 610);
+    const QRect third = twipsRect(1560, 480, 610, 610);
+    const QString onTopTip = QStringLiteral("PRIMO/SECONDO PIANO");
+
+    suono2_ = pictureButton(this, second, picture("speaker_off", 32), {});
+    primopiano_ = pictureButton(this, left, picture("eye_open", 32), onTopTip);
+    setButtonFace(primopiano_, QColor(224, 224, 224));
+
+    timer2_ = new QTimer(this);
+    timer2_->setSingleShot(true);  // re-armed at each tick for the next whole second
+    timer2_->setTimerType(Qt::PreciseTimer);
+    timer1_ = new QTimer(this);
+    timer1_->setInterval(30000);
+
+    oremin_ = new QPushButton(QString::fromUtf8(mode_.caption().data(), 1), this);
+    oremin_->setGeometry(twipsRect(2590, 120, 300, 300));
+    oremin_->setFont(uiFont(true));
+    oremin_->setToolTip(QStringLiteral("FORMATO ORARIO (h:m:s / m:s)"));
+
+    ferma_ = pictureButton(this, third, picture("stop", 32), QStringLiteral("STOP / PAUSA"));
+    parti_ = pictureButton(this, third, picture("play", 32), QStringLiteral("PARTI / RIPARTI"));
+    parti_->setDefault(true);
+    azzera_ = pictureButton(this, twipsRect(2280, 480, 610, 610), picture("reset", 32),
+                            QStringLiteral("AZZERA"));
+    secondopiano_ = pictureButton(this, left, picture("eye_closed", 32), onTopTip);
+    setButtonFace(secondopiano_, QColor(192, 192, 192));
+    suono_ = pictureButton(this, second, picture("speaker", 32), QStringLiteral("SUONO?"));
+    suono_->hide();
+
+    image1_ = new ClickableLabel(this);
+    image1_->setGeometry(twipsRect(120, 120, 300, 300));
+    image1_->setPixmap(QPixmap(picture("info_glyph", 16)));
+    image1_->setAlignment(Qt::AlignCenter);
+    image1_->setToolTip(QStringLiteral("INFO"));
+    image1_->setCursor(Qt::PointingHandCursor);
+
+    label1_ = new QLabel(QStringLiteral("0:00:00"), this);
+    label1_->setGeometry(twipsRect(480, 60, 2055, 360));
+    label1_->setAlignment(Qt::AlignCenter);
+    label1_->setFont(displayFont());
+    setLabelColour(QColor(0, 0, 192));
+
+    pb_ = new ProgressBar(this);
+    pb_->setGeometry(twipsRect(120, 1140, 2775, 135));
+    pb_->hide();
+
+    setTabOrder(primopiano_, azzera_);
+    setTabOrder(azzera_, parti_);
+    setTabOrder(parti_, ferma_);
+    setTabOrder(ferma_, oremin_);
+    setTabOrder(oremin_, secondopiano_);
+    setTabOrder(secondopiano_, suono_);
+    setTabOrder(suono_, suono2_);
+
+    setFixedWidth(twipsToPixels(kClientWidthTwips));
+    setAlarmShape(false);
+    move(0, 0);  // the frame's top-left at the screen's corner until start-up moves it
+
+    connect(parti_, &QPushButton::clicked, this, &Form1::parti_Click);
+    connect(ferma_, &QPushButton::clicked, this, &Form1::ferma_Click);
+    connect(azzera_, &QPushButton::clicked, this, &Form1::azzera_Click);
+    connect(oremin_, &QPushButton::clicked, this, &Form1::oremin_Click);
+    connect(primopiano_, &QPushButton::clicked, this, &Form1::primopiano_Click);
+    connect(secondopiano_, &QPushButton::clicked, this, &Form1::secondopiano_Click);
+    connect(suono_, &QPushButton::clicked, this, &Form1::suono_Click);
+    connect(suono2_, &QPushButton::clicked, this, &Form1::suono2_Click);
+    connect(image1_, &ClickableLabel::clicked, this, &Form1::Image1_Click);
+    connect(timer1_, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(timer2_, &QTimer::timeout, this, &Form1::Timer2_Timer);
+}
+
+void Form1::setAlarmShape(bool on) {
+    // 76 px ends the client area at the bar's top edge; 88 px shows the whole bar.
+    constexpr int kCompactTwips = 1140;
+    constexpr int kTallTwips = 1320;
+    if (on) {
+        suono2_->hide();
+        suono_->show();
+    } else {
+        suono_->hide();
+        suono2_->show();
+    }
+    pb_->setVisible(on);
+    setFixedHeight(twipsToPixels(on ? kTallTwips : kCompactTwips));
+}
+
+void Form1::setLabelColour(const QColor& colour) {
+    QPalette palette = label1_->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label1_->setPalette(palette);
+}
+
+}  // namespace conteggo

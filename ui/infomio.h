@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+
+namespace conteggo {
+
+// "INFO": the version, the credits and how the program keeps its data. Only fixed texts and
+// a picture; closed with the close box.
+class infomio : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit infomio(QWidget* parent = nullptr);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+};
+
+}  // namespace conteggo
