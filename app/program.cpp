@@ -20,7 +20,11 @@ int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player) {
     form.startUp();
 
     TerminationSignals ends;
-    QObject::connect(&ends, &TerminationSignals::received, &form, &QWidget::close);
+    // Saves first, then leaves every event loop, a modal window's included.
+    QObject::connect(&ends, &TerminationSignals::received, &form, [&form] {
+        form.closingSequence();
+        QCoreApplication::quit();
+    });
     // At the end of the desktop session: save now, in case the session ends the process
     // without closing the window.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, &form, &Form1::saveFiles);
