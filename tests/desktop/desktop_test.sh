@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real program on a private X server with a real window manager: first start,
-# Enter, closing, position, a second copy and the termination signals.
+# Enter, closing, position, a second copy, the termination signals, the alarm dialog and
+# the information window.
 # Usage: desktop_test.sh PATH_TO_CONTEGGO
 set -u
 
@@ -166,10 +167,48 @@ title_matches() {
 
 on_top() { xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE; }
 
+not_on_top() { ! on_top "$1"; }
+
 activate() { timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1; }
 
 # Real key presses through XTEST; events sent to a window directly are ignored by Qt.
 press() { timeout 5 xdotool key --clearmodifiers "$@" >/dev/null 2>&1; }
+
+type_text() { timeout 5 xdotool type --clearmodifiers -- "$1" >/dev/null 2>&1; }
+
+# A real click at X, Y of window W's client area.
+click_at() { timeout 5 xdotool mousemove --window "$1" "$2" "$3" click 1 >/dev/null 2>&1; }
+
+no_window() { ! window_shows "$1" "$2"; }
+
+height=""
+height_is() {
+    height=$(xwininfo -id "$1" 2>/dev/null | sed -n 's/^ *Height: *\([0-9]*\).*/\1/p')
+    [[ $height == "$2" ]]
+}
+
+# The frame of window W (the client plus the window manager's edges): corner fx, fy and size
+# fw, fh. The client's absolute corner less the frame's left and top edges is the frame's corner.
+fx="" fy="" fw="" fh="" frame_error=""
+frame_of() {
+    local geometry extents ax ay cw ch fl fr ft fb
+    frame_error=""
+    geometry=$(xwininfo -id "$1" 2>/dev/null)
+    ax=$(sed -n 's/.*Absolute upper-left X: *\(-\?[0-9]*\).*/\1/p' <<<"$geometry")
+    ay=$(sed -n 's/.*Absolute upper-left Y: *\(-\?[0-9]*\).*/\1/p' <<<"$geometry")
+    cw=$(sed -n 's/^ *Width: *\([0-9]*\).*/\1/p' <<<"$geometry")
+    ch=$(sed -n 's/^ *Height: *\([0-9]*\).*/\1/p' <<<"$geometry")
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p')
+    IFS=', ' read -r fl fr ft fb <<<"$extents"
+    if [[ -z $ax || -z $ay || -z $cw || -z $ch || -z $fl || -z $fr || -z $ft || -z $fb ]]; then
+        frame_error="could not read the geometry ('$ax' '$ay' '$cw' '$ch' '$extents')"
+        return 1
+    fi
+    fx=$((ax - fl))
+    fy=$((ay - ft))
+    fw=$((cw + fl + fr))
+    fh=$((ch + ft + fb))
+}
 
 # Seconds from an h:mm:ss text.
 seconds_of() {
@@ -218,6 +257,14 @@ position_file_problem() {
     elif [[ $contents != *"$CRLF$1$CRLF" ]]; then
         echo "last line is not $1: $(shown)"
     fi
+}
+
+# The lines of timerpos.txt without their CR into $lines, the third one in ${lines[2]}.
+lines=()
+read_position_lines() {
+    lines=()
+    load "$work/timerpos.txt" || return 1
+    mapfile -t lines <<<"${contents//$'\r'/}"
 }
 
 # Seeds a file an hour in the past, so that any later write shows in its time.
@@ -271,6 +318,31 @@ describe_windows() {
 # Closes the window the way a person would: through the window manager.
 close_window() {
     activate "$1" && press alt+F4
+}
+
+# Closes main window W and waits for the program to end; false, reported, if it does not.
+quit_app() {
+    close_window "$1"
+    if ! wait_exit "$started" 5; then
+        not_ok "$2: program ends" "still running 5 s after Alt+F4"
+        return 1
+    fi
+    if [[ $status -eq 0 ]]; then
+        ok "$2: program ends"
+    else
+        not_ok "$2: program ends" "exit status $status"
+    fi
+}
+
+# Where to click in the main window's client area.
+readonly SOUND_X=76 SOUND_Y=52 INFO_X=18 INFO_Y=18
+
+# Clicks the sound button of main window W; the alarm dialog's id is left in $dialog.
+dialog=""
+open_alarm_dialog() {
+    click_at "$1" "$SOUND_X" "$SOUND_Y" || return 1
+    poll 5 window_shows "$started" '^Imposta allarme$' || return 1
+    dialog=$found
 }
 
 # Starts the count with Enter and waits for the title to reach REGEX.
@@ -356,7 +428,7 @@ closing_writes_files() {
 }
 
 position_restored() {
-    local name="position restored" w geometry extents ax ay fl ft fx fy place_at count_at
+    local name="position restored" w place_at count_at
     local position="3000${CRLF}4500${CRLF}60${CRLF}0${CRLF}#FALSE#${CRLF}"
     new_scenario
     seed timerpos.txt "$position"
@@ -367,22 +439,12 @@ position_restored() {
     w=$(main_window "$started")
     [[ -n $w ]] || { not_ok "$name" "no window"; return; }
 
-    # The client's absolute corner less the frame's left and top edges is the frame's corner.
-    geometry=$(xwininfo -id "$w")
-    ax=$(sed -n 's/.*Absolute upper-left X: *\(-\?[0-9]*\).*/\1/p' <<<"$geometry")
-    ay=$(sed -n 's/.*Absolute upper-left Y: *\(-\?[0-9]*\).*/\1/p' <<<"$geometry")
-    extents=$(xprop -id "$w" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p')
-    IFS=', ' read -r fl _ ft _ <<<"$extents"
-    if [[ -z $ax || -z $ay || -z $fl || -z $ft ]]; then
-        not_ok "$name: window placed" "could not read the geometry ('$ax' '$ay' '$extents')"
+    if ! frame_of "$w"; then
+        not_ok "$name: window placed" "$frame_error"
+    elif ((fx >= 298 && fx <= 302 && fy >= 198 && fy <= 202)); then
+        ok "$name: window placed"
     else
-        fx=$((ax - fl))
-        fy=$((ay - ft))
-        if ((fx >= 298 && fx <= 302 && fy >= 198 && fy <= 202)); then
-            ok "$name: window placed"
-        else
-            not_ok "$name: window placed" "frame at x=$fx y=$fy, expected x=300 y=200"
-        fi
+        not_ok "$name: window placed" "frame at x=$fx y=$fy, expected x=300 y=200"
     fi
     title=$(title_of "$w")
     if [[ $title == "$TITLE" ]]; then
@@ -531,6 +593,177 @@ signal_while_stopped() {
     fi
 }
 
+alarm_set() {
+    local name="alarm set" w problem
+    new_scenario
+    start_app alarm-set.log
+    w=$(main_window "$started")
+    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    if ! height_is "$w" 76; then
+        not_ok "$name" "client height $height with the alarm off, expected 76"
+        return
+    fi
+    if ! open_alarm_dialog "$w"; then
+        not_ok "$name: dialog opens" "no window titled Imposta allarme within 5 s of the click"
+        describe_windows "$started" >&2
+        return
+    fi
+    ok "$name: dialog opens"
+    if poll 3 not_on_top "$w"; then
+        ok "$name: main window leaves the top"
+    else
+        not_ok "$name: main window leaves the top" "still _NET_WM_STATE_ABOVE with the dialog open"
+    fi
+
+    # Commas are decimal points: 1.5 and 0.5 minutes.
+    activate "$dialog" && press ctrl+a && type_text "1,5" && press Tab ctrl+a &&
+        type_text "0,5" && press Tab space Return
+    if ! poll 3 no_window "$started" '^Imposta allarme$'; then
+        not_ok "$name: OK closes the dialog" "still open 3 s after Return$(
+            window_shows "$started" '^ERRORE$' && echo ", with an ERRORE message")"
+        return
+    fi
+    ok "$name: OK closes the dialog"
+    if poll 3 height_is "$w" 88; then
+        ok "$name: progress bar shown"
+    else
+        not_ok "$name: progress bar shown" "client height $height, expected 88"
+    fi
+    if poll 3 on_top "$w"; then
+        ok "$name: main window back on top"
+    else
+        not_ok "$name: main window back on top" "no _NET_WM_STATE_ABOVE after the dialog closed"
+    fi
+
+    quit_app "$w" "$name" || return
+    problem=$(position_file_problem '#TRUE#')
+    if [[ -n $problem ]]; then
+        not_ok "$name: alarm saved" "$problem"
+    elif ! read_position_lines || [[ ${lines[2]} != 90 || ${lines[3]} != 30 ]]; then
+        not_ok "$name: alarm saved" "expected 90 and 30 on lines 3 and 4: $(shown)"
+    else
+        ok "$name: alarm saved"
+    fi
+}
+
+alarm_refused() {
+    local name="alarm refused" w box problem
+    new_scenario
+    start_app alarm-refused.log
+    w=$(main_window "$started")
+    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    if ! open_alarm_dialog "$w"; then
+        not_ok "$name" "no window titled Imposta allarme within 5 s of the click"
+        return
+    fi
+    # The interval's text starts selected, so typing replaces it.
+    activate "$dialog" && type_text 0 && press Return
+    if ! poll 5 window_shows "$started" '^ERRORE$'; then
+        not_ok "$name: error shown" "no window titled ERRORE within 5 s of Return on interval 0"
+        describe_windows "$started" >&2
+        return
+    fi
+    ok "$name: error shown"
+    box=$found
+    activate "$box" && press Return
+    if ! poll 3 no_window "$started" '^ERRORE$'; then
+        not_ok "$name: dialog stays open" "the ERRORE message is still shown 3 s after Return"
+        return
+    fi
+    if window_shows "$started" '^Imposta allarme$' && not_on_top "$w"; then
+        ok "$name: dialog stays open"
+    else
+        not_ok "$name: dialog stays open" "the dialog closed with the message"
+        return
+    fi
+
+    # If Escape closed the dialog, Return would go to the main window instead of failing again.
+    activate "$dialog" && press Escape Return
+    if poll 5 window_shows "$started" '^ERRORE$'; then
+        ok "$name: Escape leaves the dialog open"
+        activate "$found" && press Return
+        poll 3 no_window "$started" '^ERRORE$'
+    else
+        not_ok "$name: Escape leaves the dialog open" "no ERRORE for Return after Escape"
+        return
+    fi
+
+    close_window "$dialog"
+    if poll 3 no_window "$started" '^Imposta allarme$'; then
+        ok "$name: close box closes the dialog"
+    else
+        not_ok "$name: close box closes the dialog" "still open 3 s after Alt+F4"
+        return
+    fi
+    if poll 3 on_top "$w"; then
+        ok "$name: main window back on top"
+    else
+        not_ok "$name: main window back on top" "no _NET_WM_STATE_ABOVE after the dialog closed"
+    fi
+    if height_is "$w" 76; then
+        ok "$name: alarm still off"
+    else
+        not_ok "$name: alarm still off" "client height $height, expected 76"
+    fi
+
+    quit_app "$w" "$name" || return
+    problem=$(position_file_problem '#FALSE#')
+    if [[ -n $problem ]]; then
+        not_ok "$name: nothing saved" "$problem"
+    elif ! read_position_lines || [[ ${lines[2]} != 60 ]]; then
+        not_ok "$name: nothing saved" "expected the interval 60 on line 3: $(shown)"
+    else
+        ok "$name: nothing saved"
+    fi
+}
+
+# The frame's centre is within 20 px of the 1024x768 screen's.
+centred() {
+    frame_of "$1" || return 1
+    local dx=$((fx + fw / 2 - 512)) dy=$((fy + fh / 2 - 384))
+    ((dx >= -20 && dx <= 20 && dy >= -20 && dy <= 20))
+}
+
+information_window() {
+    local name="information window" w info
+    new_scenario
+    start_app info.log
+    w=$(main_window "$started")
+    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    click_at "$w" "$INFO_X" "$INFO_Y"
+    if ! poll 5 window_shows "$started" '^INFO$'; then
+        not_ok "$name: opens" "no window titled INFO within 5 s of clicking the picture"
+        describe_windows "$started" >&2
+        return
+    fi
+    ok "$name: opens"
+    info=$found
+    if poll 3 not_on_top "$w"; then
+        ok "$name: main window leaves the top"
+    else
+        not_ok "$name: main window leaves the top" "still _NET_WM_STATE_ABOVE with INFO open"
+    fi
+    if poll 3 centred "$info"; then
+        ok "$name: centred"
+    elif [[ -n $frame_error ]]; then
+        not_ok "$name: centred" "$frame_error"
+    else
+        not_ok "$name: centred" "frame ${fw}x$fh at x=$fx y=$fy on a 1024x768 screen"
+    fi
+    close_window "$info"
+    if poll 3 no_window "$started" '^INFO$'; then
+        ok "$name: close box closes it"
+    else
+        not_ok "$name: close box closes it" "still open 3 s after Alt+F4"
+        return
+    fi
+    if poll 3 on_top "$w"; then
+        ok "$name: main window back on top"
+    else
+        not_ok "$name: main window back on top" "no _NET_WM_STATE_ABOVE after INFO closed"
+    fi
+}
+
 # Each scenario, then whatever it left running is ended.
 run() {
     "$@"
@@ -545,6 +778,9 @@ run second_copy
 run term_while_running
 run signal_while_stopped INT ""
 run signal_while_stopped HUP 125
+run alarm_set
+run alarm_refused
+run information_window
 
 echo "$passed passed, $failed failed"
 ((failed == 0))
