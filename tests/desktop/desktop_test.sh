@@ -293,9 +293,10 @@ wait_exit() {
     return 1
 }
 
-# The main window of a just started copy, or nothing if none shows within 8 s.
+# The main window of a just started copy, or nothing if none shows within 30 s (a cold
+# machine builds its font caches at the first start).
 main_window() {
-    if poll 8 window_shows "$1" '^Conteggo'; then
+    if poll 30 window_shows "$1" '^Conteggo'; then
         echo "$found"
     else
         describe_windows "$1" >&2
@@ -360,7 +361,7 @@ first_start() {
     start_app first.log
     w=$(main_window "$started")
     if [[ -z $w ]]; then
-        not_ok "$name: window appears" "no visible window titled Conteggo within 8 s"
+        not_ok "$name: window appears" "no visible window titled Conteggo within 30 s"
         return
     fi
     ok "$name: window appears"
@@ -487,8 +488,8 @@ second_copy() {
 
     start_app second-copy.log
     second=$started
-    if ! poll 8 window_shows "$second" '^info$'; then
-        not_ok "$name: message shown" "no window titled info within 8 s"
+    if ! poll 30 window_shows "$second" '^info$'; then
+        not_ok "$name: message shown" "no window titled info within 30 s"
         return
     fi
     box=$found
