@@ -16,18 +16,9 @@ fi
 
 top=$(mktemp -d "${TMPDIR:-/tmp}/conteggo-no-display.XXXXXX")
 trap 'rm -rf -- "$top"' EXIT
-passed=0
-failed=0
 
-ok() {
-    echo "ok - $1"
-    passed=$((passed + 1))
-}
-
-not_ok() {
-    echo "not ok - $1: $2"
-    failed=$((failed + 1))
-}
+# shellcheck source=../support/report.sh
+source "$(dirname "$0")/../support/report.sh"
 
 # Runs the program under `env ARGS...` in a fresh directory and checks the outcome.
 no_display() {
@@ -67,5 +58,4 @@ no_display "no DISPLAY" -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM
 # No server answers on :9999.
 no_display "DISPLAY without a server" -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9999
 
-echo "$passed passed, $failed failed"
-((failed == 0))
+report_end

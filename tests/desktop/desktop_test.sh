@@ -33,8 +33,6 @@ xvfb_pid=""
 wm_pid=""
 app_pids=()
 declare -A logs=()
-passed=0
-failed=0
 
 cleanup() {
     local pid
@@ -49,15 +47,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
 
-ok() {
-    echo "ok - $1"
-    passed=$((passed + 1))
-}
-
-not_ok() {
-    echo "not ok - $1: $2"
-    failed=$((failed + 1))
-}
+# shellcheck source=../support/report.sh
+source "$(dirname "$0")/../support/report.sh"
 
 # Runs the command every 0.1 s until it succeeds or SECONDS (whole) pass.
 poll() {
@@ -122,6 +113,14 @@ start_app() {
     started=$!
     app_pids+=("$started")
     logs[$started]="$top/$log"
+}
+
+# Starts the program and leaves its main window in $w; reports the caller's $name as failed
+# when none shows.
+shown_app() {
+    start_app "$1"
+    w=$(main_window "$started")
+    [[ -n $w ]] || { not_ok "$name" "no window"; return 1; }
 }
 
 # Drops an ended, reaped copy so its pid, free for reuse, is never signalled again.
@@ -382,9 +381,7 @@ first_start() {
 enter_starts() {
     local name="Enter starts the count" w
     new_scenario
-    start_app enter.log
-    w=$(main_window "$started")
-    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    shown_app enter.log || return
     if start_count "$w" '^0:00:0[1-9]$' 3; then
         ok "$name"
     else
@@ -395,9 +392,7 @@ enter_starts() {
 closing_writes_files() {
     local name="closing the window" w seen problem
     new_scenario
-    start_app close.log
-    w=$(main_window "$started")
-    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    shown_app close.log || return
     if ! start_count "$w" '^0:00:0[1-9]$' 3; then
         not_ok "$name" "the count did not start (title '$title')"
         return
@@ -436,9 +431,7 @@ position_restored() {
     seed conteggo.txt "3725$CRLF"
     place_at=$(stamp timerpos.txt)
     count_at=$(stamp conteggo.txt)
-    start_app position.log
-    w=$(main_window "$started")
-    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    shown_app position.log || return
 
     if ! frame_of "$w"; then
         not_ok "$name: window placed" "$frame_error"
@@ -524,9 +517,7 @@ second_copy() {
 term_while_running() {
     local name="SIGTERM while running" w seen problem
     new_scenario
-    start_app term.log
-    w=$(main_window "$started")
-    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    shown_app term.log || return
     if ! start_count "$w" '^0:00:0[2-9]$' 5; then
         not_ok "$name" "the count did not reach 0:00:02 (title '$title')"
         return
@@ -566,9 +557,7 @@ signal_while_stopped() {
         count_at=$(stamp conteggo.txt)
     fi
     expected=${previous:-0}
-    start_app "$signal.log"
-    w=$(main_window "$started")
-    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    shown_app "$signal.log" || return
     kill "-$signal" "$started"
     if ! wait_exit "$started" 3; then
         not_ok "$name: program ends" "still running 3 s after SIG$signal"
@@ -597,9 +586,7 @@ signal_while_stopped() {
 alarm_set() {
     local name="alarm set" w problem
     new_scenario
-    start_app alarm-set.log
-    w=$(main_window "$started")
-    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    shown_app alarm-set.log || return
     if ! height_is "$w" 76; then
         not_ok "$name" "client height $height with the alarm off, expected 76"
         return
@@ -650,9 +637,7 @@ alarm_set() {
 alarm_refused() {
     local name="alarm refused" w box problem
     new_scenario
-    start_app alarm-refused.log
-    w=$(main_window "$started")
-    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    shown_app alarm-refused.log || return
     if ! open_alarm_dialog "$w"; then
         not_ok "$name" "no window titled Imposta allarme within 5 s of the click"
         return
@@ -728,9 +713,7 @@ centred() {
 information_window() {
     local name="information window" w info
     new_scenario
-    start_app info.log
-    w=$(main_window "$started")
-    [[ -n $w ]] || { not_ok "$name" "no window"; return; }
+    shown_app info.log || return
     click_at "$w" "$INFO_X" "$INFO_Y"
     if ! poll 5 window_shows "$started" '^INFO$'; then
         not_ok "$name: opens" "no window titled INFO within 5 s of clicking the picture"
@@ -783,5 +766,4 @@ run alarm_set
 run alarm_refused
 run information_window
 
-echo "$passed passed, $failed failed"
-((failed == 0))
+report_end
