@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "form1.h"
 #include "instance_lock.h"
@@ -18,6 +19,12 @@ int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player) {
     }
     Form1 form(clock, player);
     form.startUp();
+    // A test aid, not a setting: the kill tests need saves far more often than every 30 s.
+    bool isNumber = false;
+    const int autosaveMs = qEnvironmentVariableIntValue("CONTEGGO_TEST_AUTOSAVE_MS", &isNumber);
+    if (isNumber && autosaveMs > 0) {
+        form.Timer1()->setInterval(autosaveMs);
+    }
 
     TerminationSignals ends;
     // Saves first, then leaves every event loop, a modal window's included.

@@ -3,17 +3,28 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <cstdio>
 
 namespace conteggo {
 
 namespace {
 
+// The files that failed their last save. A file that keeps failing (a read-only folder, a
+// full disk) is reported once, not at every autosave, and again only after it was saved.
+QSet<QString>& failingFiles() {
+    static QSet<QString> files;
+    return files;
+}
+
 // Standard error rather than the Qt log: a failed save must be visible, and must never be
 // turned into an abort by a logging setting.
 bool reportFailure(const QString& path, const QString& reason) {
-    std::fprintf(stderr, "Conteggo: impossibile salvare %s: %s\n",
-                 qPrintable(QDir::toNativeSeparators(path)), qPrintable(reason));
+    if (!failingFiles().contains(path)) {
+        failingFiles().insert(path);
+        std::fprintf(stderr, "Conteggo: impossibile salvare %s: %s\n",
+                     qPrintable(QDir::toNativeSeparators(path)), qPrintable(reason));
+    }
     return false;
 }
 
@@ -41,6 +52,7 @@ bool replaceFile(const QString& path, const std::function<QByteArray()>& content
     if (!file.commit()) {  // a failed write makes the commit fail and discards the new file
         return reportFailure(path, file.errorString());
     }
+    failingFiles().remove(path);
     return true;
 }
 

@@ -18,8 +18,8 @@ bool openForReading(QFile& file, const QString& path);
 // when complete, so a crash, a kill or a full disk never leaves an empty or partial file.
 //
 // A target that exists but is not a regular file (a folder, a device, a link to one) is left
-// alone. On failure the old file stays as it was, one line naming the file and the reason goes
-// to standard error, and the result is false.
+// alone. On failure the old file stays as it was and the result is false; one line naming the
+// file and the reason goes to standard error, at the first failure after a successful save.
 bool replaceFile(const QString& path, const std::function<QByteArray()>& content);
 
 }  // namespace conteggo

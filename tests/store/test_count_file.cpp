@@ -158,6 +158,21 @@ class TestCountFile : public QObject {
         QVERIFY2(message.startsWith("Conteggo: impossibile salvare " + path.toLocal8Bit() + ": "),
                  message.constData());
     }
+
+    // A file that keeps failing is reported once, and again after it was saved in between.
+    void repeatedFailureReportedOnce() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("conteggo.txt");
+        QVERIFY(QDir(dir.path()).mkdir("conteggo.txt"));
+        StderrCapture capture;
+        CountFile(path).saveValue(Number::int16(1));
+        CountFile(path).saveValue(Number::int16(2));
+        QVERIFY(QDir(dir.path()).rmdir("conteggo.txt"));
+        QVERIFY(CountFile(path).saveValue(Number::int16(3)));
+        QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir("conteggo.txt"));
+        CountFile(path).saveValue(Number::int16(4));
+        QCOMPARE(capture.finish().count('\n'), 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCountFile)
