@@ -1,4 +1,5 @@
-# The Debian packages the project needs, sourced by the scripts that install them.
+# The Debian packages the project needs, sourced by the scripts that install them. The test
+# script installs every list whose name ends in _TEST_PACKAGES.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev libxcb1-dev
     librsvg2-bin)
 RUN_PACKAGES=(fonts-liberation libcanberra-pulse)

@@ -4,19 +4,25 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/scripts/packages.sh"
-bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" \
-    "${DESKTOP_TEST_PACKAGES[@]}"
+packages=("${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}")
+for list in $(compgen -A variable | grep '_TEST_PACKAGES$'); do
+    declare -n more="$list"
+    packages+=("${more[@]}")
+done
+bash "$root/scripts/deps.sh" "${packages[@]}"
 
 build="$root/build"
 options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+selection=()
 if [ "${1:-}" = "--sanitize" ]; then
     build="$root/build-sanitize"
     options=(-DCMAKE_BUILD_TYPE=Debug -DCONTEGGO_SANITIZE=ON)
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    selection=(-LE slow)  # the long system tests run once, in the plain build
 fi
 
 cmake -S "$root" -B "$build" -G Ninja -Wno-dev "${options[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 cd "$build"
-ctest --output-on-failure -j "$(nproc)"
+ctest --output-on-failure -j "$(nproc)" "${selection[@]}"
