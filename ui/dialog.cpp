@@ -12,7 +12,6 @@
 #include "label_fit.h"
 #include "number_text.h"
 #include "pictures.h"
-#include "progress_bar.h"
 #include "rounding.h"
 #include "twips.h"
 
@@ -109,9 +108,7 @@ void Dialog::OKButton_Click() {
     form_.setAlarmShape(on);
     alarm.intervallo = Number::real(*interval * 60);
     alarm.anticipo = static_cast<std::int16_t>(roundHalfEven(*advance * 60));
-    ProgressBar* bar = form_.PB();
-    bar->setMaximum(static_cast<float>(alarm.intervallo.toDouble()));
-    bar->setValue(progressValue(form_.stopwatch().tempo().toDouble(), alarm.intervallo));
+    form_.fitBarToInterval();
     accept();
 }
 

@@ -59,11 +59,10 @@ void Form1::startUp() {
 
     if (alarm_.on()) {
         setAlarmShape(true);
-        pb_->setMaximum(static_cast<float>(alarm_.intervallo.toDouble()));
-        pb_->setValue(progressValue(stopwatch_.tempo().toDouble(), alarm_.intervallo));
+        fitBarToInterval();
     }
     mode_ = DisplayMode{};
-    oremin_->setText(QString::fromUtf8(mode_.caption().data(), 1));
+    showModeCaption();
     label1_->setText(QString::fromStdString(mode_.TempoMio(stopwatch_.tempo())));
     azzera_->setEnabled(true);
     ferma_->hide();
@@ -84,6 +83,15 @@ void Form1::saveFiles() {
     positionFile_.save(static_cast<double>(y()) * kTwipsPerPixel,
                        static_cast<double>(x()) * kTwipsPerPixel, alarm_);
     salvami();
+}
+
+void Form1::fitBarToInterval() {
+    pb_->setMaximum(static_cast<float>(alarm_.intervallo.toDouble()));
+    pb_->setValue(progressValue(stopwatch_.tempo().toDouble(), alarm_.intervallo));
+}
+
+void Form1::showModeCaption() {
+    oremin_->setText(QString::fromUtf8(mode_.caption().data(), 1));
 }
 
 bool Form1::salvami() {
@@ -120,9 +128,13 @@ void Form1::secondopiano_Click() {
     InPrimoPiano(primop_);
 }
 
-void Form1::suono_Click() { modalBracket(showAlarmDialog); }
+void Form1::suono_Click() {
+    modalBracket(showAlarmDialog);
+}
 
-void Form1::suono2_Click() { modalBracket(showAlarmDialog); }
+void Form1::suono2_Click() {
+    modalBracket(showAlarmDialog);
+}
 
 void Form1::Image1_Click() {
     modalBracket(showInformation);
@@ -169,7 +181,7 @@ void Form1::azzera_Click() {
 
 void Form1::oremin_Click() {
     mode_.toggle();
-    oremin_->setText(QString::fromUtf8(mode_.caption().data(), 1));
+    showModeCaption();
     // The base, not the running count: the next tick shows the running count again.
     label1_->setText(
         QString::fromStdString(mode_.TempoMio(Number::int32(stopwatch_.tempo().toInt32()))));

@@ -53,6 +53,9 @@ class Form1 : public QWidget {
     // Shows or hides the alarm's bar and sound button and sets the height to match.
     void setAlarmShape(bool on);
 
+    // The bar's maximum to the interval and its value to the base's place in it.
+    void fitBarToInterval();
+
     // Saves the count; false (and one line on standard error) when the file could not be written.
     bool salvami();
 
@@ -101,6 +104,7 @@ class Form1 : public QWidget {
   private:
     void buildControls();
     void setLabelColour(const QColor& colour);
+    void showModeCaption();
     void armTick();
 
     const Clock& clock_;

@@ -72,7 +72,8 @@ void Form1::buildControls() {
     timer1_ = new QTimer(this);
     timer1_->setInterval(30000);
 
-    oremin_ = new QPushButton(QString::fromUtf8(mode_.caption().data(), 1), this);
+    oremin_ = new QPushButton(this);
+    showModeCaption();
     oremin_->setGeometry(twipsRect(2590, 120, 300, 300));
     oremin_->setFont(uiFont(true));
     oremin_->setToolTip(QStringLiteral("FORMATO ORARIO (h:m:s / m:s)"));
