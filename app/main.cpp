@@ -15,6 +15,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Lets desktops match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Conteggo"));
     // The windows are laid out for the desktop's sans-serif font at 8.25 points.
     QFont font = QApplication::font();
     font.setPointSizeF(8.25);

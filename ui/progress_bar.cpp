@@ -39,6 +39,7 @@ void ProgressBar::paintEvent(QPaintEvent*) {
     option.maximum = kSteps;
     option.progress = static_cast<int>(std::lround(fraction() * kSteps));
     option.textVisible = false;
+    option.state |= QStyle::State_Horizontal;  // without it Qt 6 draws the bar upright
     QPainter painter(this);
     style()->drawControl(QStyle::CE_ProgressBar, &option, &painter, this);
 }

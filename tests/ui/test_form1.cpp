@@ -249,6 +249,20 @@ class TestForm1 : public QObject {
         }
     }
 
+    // The bar fills its share of the width from the left, whatever the float range.
+    void progressBarDrawsItsShare() {
+        conteggo::ProgressBar bar;
+        bar.resize(200, 12);
+        bar.setMaximum(60.6f);
+        bar.setValue(15.15f);
+        const QImage image = bar.grab().toImage();
+        const int y = image.height() / 2;
+        QVERIFY(image.pixelColor(20, y) != image.pixelColor(150, y));
+        QCOMPARE(image.pixelColor(150, y), image.pixelColor(190, y));
+        bar.setValue(60.6f);
+        QCOMPARE(bar.grab().toImage().pixelColor(190, y), image.pixelColor(20, y));
+    }
+
     void enterWorksTheFocusedButtonOrStart() {
         Bench bench;
         Form1& form = bench.open();

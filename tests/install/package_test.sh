@@ -1,0 +1,231 @@
+#!/usr/bin/env bash
+# Builds the Debian package with CPack, checks its control fields and contents, installs it
+# with apt-get, starts the program from its menu entry on a private X server, ends it with
+# SIGTERM, and removes the package. Needs root (or sudo without a password): it changes the
+# machine's installed packages, and removes any conteggo package at the end.
+# Usage: package_test.sh BUILD_DIR
+set -u
+
+if [[ $# -ne 1 || ! -f $1/CPackConfig.cmake ]]; then
+    echo "usage: $0 BUILD_DIR" >&2
+    exit 2
+fi
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "$1" && pwd)
+
+missing=()
+for tool in cpack dpkg-deb dpkg-shlibdeps apt-get gio Xvfb openbox xprop xdotool readelf flock; do
+    command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
+done
+if ((${#missing[@]})); then
+    echo "missing tools: ${missing[*]} (Debian packages: dpkg-dev libglib2.0-bin xvfb openbox" \
+        "x11-utils xdotool binutils)" >&2
+    exit 1
+fi
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+    as_root=(sudo -n)
+fi
+
+top=$(mktemp -d "${TMPDIR:-/tmp}/conteggo-package.XXXXXX")
+xvfb_pid=""
+wm_pid=""
+app_pid=""
+installed=""
+
+cleanup() {
+    [[ -n $app_pid ]] && kill -KILL "$app_pid" 2>/dev/null
+    [[ -n $wm_pid ]] && kill -TERM "$wm_pid" 2>/dev/null
+    [[ -n $xvfb_pid ]] && kill -TERM "$xvfb_pid" 2>/dev/null
+    [[ -n $installed ]] && "${as_root[@]}" apt-get remove -y -qq conteggo >/dev/null 2>&1
+    wait 2>/dev/null
+    rm -rf -- "$top"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+
+# shellcheck source=SCRIPTDIR/../support/report.sh
+source "$here/../support/report.sh"
+
+# Runs the command every 0.1 s until it succeeds or SECONDS (whole) pass.
+poll() {
+    local tries=$(($1 * 10 + 1))
+    shift
+    while ((tries-- > 0)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# --- the package ----------------------------------------------------------------------------
+
+if ! cpack -G DEB -B "$top/pack" --config "$build/CPackConfig.cmake" >"$top/cpack.log" 2>&1; then
+    not_ok "cpack -G DEB" "$(tail -n 5 "$top/cpack.log" | tr '\n' ' ')"
+    report_end
+    exit
+fi
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+deb=$top/pack/conteggo_${version}_$(dpkg --print-architecture).deb
+if [[ ! -f $deb ]]; then
+    not_ok "cpack -G DEB makes $(basename "$deb")" "made: $(cd "$top/pack" && echo *.deb)"
+    report_end
+    exit
+fi
+ok "cpack -G DEB makes $(basename "$deb")"
+echo "# package size: $(stat -c %s "$deb") bytes"
+
+# Exact fields, then packages that a relation field must name; the libraries come from the
+# library scan, the rest from the package settings.
+exact=("Package=conteggo" "Version=$version" "Section=utils")
+for entry in "${exact[@]}"; do
+    value=$(dpkg-deb -f "$deb" "${entry%%=*}" 2>/dev/null)
+    if [[ $value == "${entry#*=}" ]]; then
+        ok "control field ${entry%%=*} is ${entry#*=}"
+    else
+        not_ok "control field ${entry%%=*} is ${entry#*=}" "it is '$value'"
+    fi
+done
+relations=(Depends:libqt6widgets6 Depends:libcanberra0 Depends:libxcb1 Depends:fonts-liberation
+    Recommends:libcanberra-pulse)
+for entry in "${relations[@]}"; do
+    field=${entry%%:*}
+    # The package names alone, one a line, without versions or alternatives' bars.
+    names=$(dpkg-deb -f "$deb" "$field" 2>/dev/null | sed 's/[,|]/\n/g' | awk '{ print $1 }')
+    if grep -qx -- "${entry#*:}" <<<"$names"; then
+        ok "$field names ${entry#*:}"
+    else
+        not_ok "$field names ${entry#*:}" "$field: $(tr '\n' ' ' <<<"$names")"
+    fi
+done
+
+actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' | LC_ALL=C sort)
+expected=$(LC_ALL=C sort "$here/installed_files.txt")
+if [[ $actual == "$expected" ]]; then
+    ok "package holds exactly the expected files under /usr"
+else
+    not_ok "package holds exactly the expected files under /usr" \
+        "$(diff <(echo "$expected") <(echo "$actual") | grep '^[<>]' | tr '\n' ' ')"
+fi
+
+dpkg-deb -x "$deb" "$top/unpacked"
+if readelf -S "$top/unpacked/usr/bin/conteggo" 2>/dev/null | grep -q -e '\.symtab' -e '\.debug_'; then
+    not_ok "packaged program is stripped" "it still has symbols or debugging sections"
+else
+    ok "packaged program is stripped"
+fi
+
+# --- installed and started from its menu entry ----------------------------------------------
+
+# Two runs of this test at once would remove each other's package: one lock for the machine.
+lock_file=/run/lock/conteggo-package-test.lock
+[[ -d /run/lock ]] || lock_file=/tmp/conteggo-package-test.lock
+exec {lock_fd}>"$lock_file"
+if ! flock -w 300 "$lock_fd"; then
+    not_ok "package installs" "another run of this test held the lock for 300 s"
+    report_end
+    exit
+fi
+
+# apt's own user reads the file: the scratch folders are private.
+chmod 755 "$top" "$top/pack"
+installed=yes
+if "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
+    -o DPkg::Lock::Timeout=120 "$deb" >"$top/apt.log" 2>&1 &&
+    dpkg-query -W -f='${Status} ${Version}' conteggo 2>/dev/null |
+    grep -qx "install ok installed $version"; then
+    ok "apt-get install of the package"
+else
+    not_ok "apt-get install of the package" "$(tail -n 5 "$top/apt.log" | tr '\n' ' ')"
+    report_end
+    exit
+fi
+
+export XDG_CONFIG_HOME="$top/config"
+mkdir -p "$XDG_CONFIG_HOME"
+unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+export QT_QPA_PLATFORM=xcb
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$top/display" >"$top/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display_written() { [[ $(cat "$top/display" 2>/dev/null) == *[0-9]* ]]; }
+if ! poll 10 display_written; then
+    echo "Xvfb did not start:" >&2
+    tail -n 20 "$top/xvfb.log" >&2
+    exit 1
+fi
+DISPLAY=":$(tr -dc '0-9' <"$top/display")"
+export DISPLAY
+openbox --sm-disable >"$top/openbox.log" 2>&1 &
+wm_pid=$!
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+if ! poll 10 wm_ready; then
+    echo "openbox did not start:" >&2
+    tail -n 20 "$top/openbox.log" >&2
+    exit 1
+fi
+
+# A launcher started somewhere else than the home folder: the program must still keep its
+# files in the home folder.
+home=$top/home
+elsewhere=$top/elsewhere
+runtime=$top/runtime
+mkdir -p "$home" "$elsewhere" "$runtime"
+chmod 700 "$runtime"
+desktop=/usr/share/applications/org.example.Conteggo.desktop
+(cd "$elsewhere" && HOME=$home XDG_RUNTIME_DIR=$runtime exec gio launch "$desktop") \
+    >"$top/launch.log" 2>&1
+
+# The program's pid, from the lock it takes at start; the launcher has let it go.
+lock_pid() {
+    app_pid=$(head -n 1 "$runtime/conteggo.lock" 2>/dev/null)
+    [[ $app_pid =~ ^[0-9]+$ ]]
+}
+window=""
+window_shows() {
+    window=$(timeout 5 xdotool search --onlyvisible --name '^Conteggo' 2>/dev/null | head -n 1)
+    [[ -n $window ]]
+}
+# A cold machine builds its font caches at the first start.
+if poll 30 lock_pid && poll 30 window_shows; then
+    ok "menu entry starts the installed program and its window shows"
+else
+    not_ok "menu entry starts the installed program and its window shows" \
+        "pid '$app_pid'; launcher said: $(tr '\n' ' ' <"$top/launch.log")"
+    report_end
+    exit
+fi
+
+exe=$(readlink "/proc/$app_pid/exe")
+cwd=$(readlink "/proc/$app_pid/cwd")
+if [[ $exe == /usr/bin/conteggo && $cwd == "$home" ]]; then
+    ok "it runs /usr/bin/conteggo in the home folder"
+else
+    not_ok "it runs /usr/bin/conteggo in the home folder" "it runs $exe in $cwd"
+fi
+
+gone() { ! kill -0 "$app_pid" 2>/dev/null; }
+kill -TERM "$app_pid"
+count_saved() { [[ $(cat "$home/conteggo.txt" 2>/dev/null) =~ ^[0-9]+$'\r'$ ]]; }
+if ! poll 10 gone; then
+    not_ok "SIGTERM ends it and the count is saved in the home folder" "still running after 10 s"
+elif ! count_saved || [[ -e $elsewhere/conteggo.txt ]]; then
+    not_ok "SIGTERM ends it and the count is saved in the home folder" \
+        "home holds: $(find "$home" -mindepth 1 -printf '%P ')elsewhere holds:$(
+            find "$elsewhere" -mindepth 1 -printf ' %P')"
+else
+    app_pid=""
+    ok "SIGTERM ends it and the count is saved in the home folder"
+fi
+
+installed=""
+if "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q \
+    -o DPkg::Lock::Timeout=120 conteggo >"$top/apt.log" 2>&1 &&
+    ! dpkg-query -W -f='${Status}' conteggo 2>/dev/null | grep -q 'ok installed' &&
+    [[ ! -e /usr/bin/conteggo && ! -e $desktop ]]; then
+    ok "apt-get remove takes it away"
+else
+    not_ok "apt-get remove takes it away" "$(tail -n 5 "$top/apt.log" | tr '\n' ' ')"
+fi
+
+report_end
