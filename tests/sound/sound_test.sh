@@ -1,0 +1,453 @@
+#!/usr/bin/env bash
+# Listens to what the real program sends to a real sound server: a private PulseAudio with a
+# null sink whose monitor is recorded while the program counts under its alarm. The ring and the
+# advance warning must sound at their moments of counted time, with silence in between; a ring
+# file that is nowhere to be found must stay silent and be reported once.
+# Usage: sound_test.sh PATH_TO_CONTEGGO
+set -u
+
+if [[ $# -ne 1 ]]; then
+    echo "usage: $0 PATH_TO_CONTEGGO" >&2
+    exit 2
+fi
+app=$(readlink -f -- "$1")
+if [[ ! -x $app ]]; then
+    echo "not an executable: $1" >&2
+    exit 1
+fi
+defaults=$(dirname "$app")/../share/conteggo/sounds
+if [[ ! -f $defaults/suono1.wav || ! -f $defaults/suono2.wav ]]; then
+    echo "no default sounds beside the program: $defaults" >&2
+    exit 1
+fi
+
+missing=()
+for tool in pulseaudio pactl parecord sox soxi Xvfb xdotool timeout awk; do
+    command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
+done
+if ((${#missing[@]})); then
+    echo "missing tools: ${missing[*]} (Debian packages: pulseaudio pulseaudio-utils sox" \
+        "xvfb xdotool)" >&2
+    exit 1
+fi
+
+# No "conteggo" in its name, so that the server and the recorder, whose command lines hold it,
+# never pass for copies of the program.
+top=$(mktemp -d "${TMPDIR:-/tmp}/sound-test.XXXXXX")
+pulse_pid=""
+xvfb_pid=""
+app_pid=""
+recorder_pid=""
+
+alive() { kill -0 "$1" 2>/dev/null; }
+gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# Runs the command every 0.1 s until it succeeds or SECONDS (whole) pass.
+poll() {
+    local tries=$(($1 * 10 + 1))
+    shift
+    while ((tries-- > 0)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Ends PID with SIGNAL, or with SIGKILL if it is still there after 5 s.
+end_process() {
+    [[ -n $2 ]] || return 0
+    kill "-$1" "$2" 2>/dev/null
+    poll 5 gone "$2" || kill -KILL "$2" 2>/dev/null
+    wait "$2" 2>/dev/null
+}
+
+cleanup() {
+    end_process KILL "$app_pid"
+    end_process INT "$recorder_pid"
+    end_process TERM "$pulse_pid"
+    end_process TERM "$xvfb_pid"
+    rm -rf -- "$top"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+
+# shellcheck source=../support/report.sh
+source "$(dirname "$0")/../support/report.sh"
+
+# Seconds on the system's boot clock, the program's own, to 10 ms: no clock setting moves it.
+now() {
+    local up _
+    read -r up _ </proc/uptime
+    echo "$up"
+}
+
+# Keeps the user's settings, session bus and sound server out of the runs. A bus address that
+# leads nowhere stops libdbus from launching a bus of its own.
+export HOME=$top/home XDG_CONFIG_HOME=$top/home/.config
+mkdir -p "$XDG_CONFIG_HOME"
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$top/no-bus
+unset WAYLAND_DISPLAY SESSION_MANAGER DISPLAY PULSE_SINK PULSE_SOURCE PULSE_COOKIE
+export PULSE_SERVER=unix:$top/pulse.sock
+
+# --- the sound server and the X server ------------------------------------------------------
+
+# As root it warns that it is meant for users; the warning is harmless here.
+mkdir -m 700 "$top/pulse-runtime"
+XDG_RUNTIME_DIR=$top/pulse-runtime pulseaudio --daemonize=no --exit-idle-time=-1 \
+    --disallow-exit -n --use-pid-file=no --realtime=no --high-priority=no \
+    --load="module-null-sink sink_name=nullsink" \
+    --load="module-native-protocol-unix auth-anonymous=1 socket=$top/pulse.sock" \
+    >"$top/pulse.log" 2>&1 &
+pulse_pid=$!
+server_answers() { alive "$pulse_pid" && timeout 5 pactl info >/dev/null 2>&1; }
+if ! poll 15 server_answers; then
+    echo "PulseAudio did not start:" >&2
+    tail -n 20 "$top/pulse.log" >&2
+    exit 1
+fi
+
+# No reset between the runs: a program connecting while the server resets would fail.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$top/display" \
+    >"$top/xvfb.log" 2>&1 &
+xvfb_pid=$!
+display_written() { [[ $(cat "$top/display" 2>/dev/null) == *[0-9]* ]] && alive "$xvfb_pid"; }
+if ! poll 10 display_written; then
+    echo "Xvfb did not start:" >&2
+    tail -n 20 "$top/xvfb.log" >&2
+    exit 1
+fi
+DISPLAY=":$(tr -dc '0-9' <"$top/display")"
+export DISPLAY QT_QPA_PLATFORM=xcb
+
+# --- the recording --------------------------------------------------------------------------
+
+# 16-bit stereo at 44.1 kHz behind a 44-byte header: a file's size tells how much it holds.
+readonly BYTES_PER_SECOND=176400 HEADER=44
+
+# Seconds of sound in the recording so far; parecord writes each block as it comes.
+recorded() {
+    local size
+    size=$(stat -c %s "$1" 2>/dev/null) || size=$HEADER
+    awk -v s="$size" -v h="$HEADER" -v r="$BYTES_PER_SECOND" 'BEGIN { printf "%.3f", (s - h) / r }'
+}
+
+recording_flows() { (($(stat -c %s "$1" 2>/dev/null || echo 0) > HEADER + BYTES_PER_SECOND / 2)); }
+
+# A short latency keeps the null sink rendering in small blocks; with its default of seconds a
+# sound that starts mid-block loses its beginning in the monitor.
+start_recording() {
+    parecord --latency-msec=20 --format=s16le --rate=44100 --channels=2 -d nullsink.monitor \
+        --file-format=wav "$1" 2>"$top/parecord.log" &
+    recorder_pid=$!
+    # Half a second recorded: the server sends in real time by then.
+    poll 10 recording_flows "$1"
+}
+
+# Stops the recording and leaves its length in seconds in $length, or why not. Not for a
+# subshell: only this shell can wait for parecord to finish the file's header.
+length=""
+stop_recording() {
+    local status
+    if gone "$recorder_pid"; then
+        wait "$recorder_pid"
+        status=$?
+        recorder_pid=""
+        length="parecord had ended with status $status: $(head -c 300 "$top/parecord.log")"
+        return 1
+    fi
+    kill -INT "$recorder_pid"
+    wait "$recorder_pid"
+    recorder_pid=""
+    length=$(soxi -D "$1" 2>&1)
+}
+
+# The loudest sample of each 10 ms block, one a line, both channels taken.
+envelope() {
+    sox "$1" -t dat - | awk '
+        /^;/ { next }
+        {
+            b = int($1 * 100)
+            for (i = 2; i <= NF; i++) {
+                v = $i < 0 ? -$i : $i
+                if (v > peak[b]) peak[b] = v
+            }
+            if (b > last) last = b
+        }
+        END { for (b = 0; b <= last; b++) printf "%.6f\n", peak[b] + 0 }'
+}
+
+# Blocks louder than this are sound; the null sink gives exact zeros otherwise.
+readonly LOUD=0.003
+
+# Each sound in an envelope as "onset end peak" in seconds; quieter gaps under 0.2 s do not
+# split one.
+# shellcheck disable=SC2016  # an awk program
+readonly FIND_SOUNDS='
+    function flush() { if (on) printf "%.2f %.2f %.6f\n", first / 100, (last + 1) / 100, top }
+    {
+        b = NR - 1
+        if ($1 < loud) next
+        if (on && b - last > 20) { flush(); on = 0 }
+        if (!on) { on = 1; first = b; top = 0 }
+        last = b
+        if ($1 > top) top = $1
+    }
+    END { flush() }'
+
+sounds_in() { envelope "$1" | awk -v loud="$LOUD" "$FIND_SOUNDS"; }
+
+# --- checking a recording against the alarm ---------------------------------------------------
+
+# Matches the sounds of a recording to the moments the alarm asks for, and measures the silence
+# around them. Prints "ok<TAB>name" or "not ok<TAB>name<TAB>why" lines.
+# Reads the envelope file, then the sounds file. Variables: origin, the recording's second where
+# counted time 0 lies; moments, in order ("warn:3 ring:6 none:8 ..."; none: a ring whose file
+# is missing); ring and warn, each file's own sound as "peak length"; loud.
+# shellcheck disable=SC2016  # an awk program
+readonly JUDGE='
+    function hms(k) { return sprintf("%d:%02d:%02d", k / 3600, k % 3600 / 60, k % 60) }
+    function at(t) { return sprintf("counted %.2f s", t - origin) }
+    # Loudest block in [from, to) outside the matched sounds.
+    function loudest(from, to,    b, m, i, skip) {
+        m = 0
+        for (b = int(from * 100); b < to * 100 && b < blocks; b++) {
+            if (b < 0) continue
+            skip = 0
+            for (i = 1; i <= nm; i++) if (b >= mon[i] * 100 && b < mend[i] * 100) skip = 1
+            if (!skip && env[b] > m) { m = env[b]; where = b / 100 }
+        }
+        return m
+    }
+    function fits(i, kind) {
+        return sp[i] >= 0.9 * refpeak[kind] && sp[i] <= 1.1 * refpeak[kind] &&
+            se[i] - so[i] >= reflen[kind] - 0.15 && se[i] - so[i] <= reflen[kind] + 0.15
+    }
+    FILENAME == ARGV[1] { env[blocks++] = $1; next }
+    { so[++ns] = $1; se[ns] = $2; sp[ns] = $3 }
+    END {
+        split(ring, r, " "); refpeak["ring"] = r[1]; reflen["ring"] = r[2]
+        split(warn, w, " "); refpeak["warn"] = w[1]; reflen["warn"] = w[2]
+        names["ring"] = "ring"; names["warn"] = "warning"
+        n = split(moments, list, " ")
+        for (j = 1; j <= n; j++) {
+            split(list[j], part, ":"); kind = part[1]; k = part[2]; t = origin + k
+            if (kind == "none") continue
+            name = names[kind] " at " hms(k)
+            found = 0
+            for (i = 1; i <= ns && !found; i++)
+                if (!taken[i] && so[i] >= t - 1 && so[i] <= t + 1 && fits(i, kind)) found = i
+            if (found) {
+                taken[found] = 1
+                # The span with its faded edges, which lie under the threshold.
+                mon[++nm] = so[found] - 0.05; mend[nm] = se[found] + 0.05
+                printf "ok\t%s: onset %+.2f s, peak %.3f (file %.3f), %.2f s long\n", name,
+                    so[found] - t, sp[found], refpeak[kind], se[found] - so[found]
+                continue
+            }
+            why = "nothing within 1 s"
+            for (i = 1; i <= ns; i++)
+                if (so[i] >= t - 1 && so[i] <= t + 1)
+                    why = sprintf("the sound at %+.2f s has peak %.3f and lasts %.2f s, the " \
+                        "file %.3f and %.2f s", so[i] - t, sp[i], se[i] - so[i], refpeak[kind],
+                        reflen[kind])
+            printf "not ok\t%s\t%s\n", name, why
+        }
+        for (j = 1; j <= n; j++) {
+            split(list[j], part, ":"); k = part[2]; t = origin + k
+            if (part[1] != "none") continue
+            m = loudest(t - 1, t + 1)
+            if (m < loud) printf "ok\tno ring at %s: peak %.6f within 1 s\n", hms(k), m
+            else printf "not ok\tno ring at %s\tpeak %.6f at %s\n", hms(k), m, at(where)
+        }
+        # The stretches between the matched sounds, from the recording start to its end.
+        from = 0; label = "start-up"
+        for (s = 1; s <= nm + 1; s++) {
+            to = s <= nm ? mon[s] : blocks / 100
+            next_label = s <= nm ? sprintf("%s", at(mon[s])) : "closing"
+            m = loudest(from, to)
+            name = sprintf("silence from %s to %s", label, next_label)
+            if (m < loud) printf "ok\t%s: peak %.6f over %.1f s\n", name, m, to - from
+            else printf "not ok\t%s\tpeak %.6f at %s\n", name, m, at(where)
+            if (s <= nm) { from = mend[s]; label = at(mend[s]) }
+        }
+    }'
+
+# A file's own sound as "peak length", measured as the recording's are.
+reference() { sounds_in "$1" | awk 'NR == 1 { printf "%s %.2f\n", $3, $2 - $1 }'; }
+
+# The moments of counted time 1..FINAL at which the alarm with INTERVAL and ADVANCE sounds:
+# "ring:K" (or "RING_KIND:K") and "warn:K".
+moments() {
+    local interval=$1 advance=$2 final=$3 ring_kind=${4:-ring} k list=()
+    for ((k = 1; k <= final; k++)); do
+        ((k % interval == 0)) && list+=("$ring_kind:$k")
+        (((k + advance) % interval == 0)) && list+=("warn:$k")
+    done
+    echo "${list[*]}"
+}
+
+# --- running the program --------------------------------------------------------------------
+
+title_of() { timeout 5 xdotool getwindowname "$1" 2>/dev/null; }
+
+window=""
+window_shows() {
+    window=$(timeout 5 xdotool search --all --onlyvisible --pid "$1" --name '^Conteggo' \
+        2>/dev/null | head -n 1)
+    [[ -n $window ]]
+}
+
+# Polls the title every 20 ms for up to SECONDS until it is TEXT.
+await_title() {
+    local deadline=$((SECONDS + $3))
+    while ((SECONDS <= deadline)); do
+        [[ $(title_of "$1") == "$2" ]] && return 0
+        sleep 0.02
+    done
+    return 1
+}
+
+count=""
+read_count() {
+    local re=$'^([0-9]+)\r\n$' text
+    text=$(cat -- "$1" 2>/dev/null && echo x) || return 1
+    [[ ${text%x} =~ $re ]] || return 1
+    count=${BASH_REMATCH[1]}
+}
+
+# Runs PROGRAM in WORK with the alarm every INTERVAL seconds and the warning ADVANCE seconds
+# before, from a count of 0 until the title shows UNTIL, while recording. On success the
+# recording is $top/NAME.wav, $origin its second where counted time 0 lies and $final the count
+# the program saved when it ended; the program's stderr is $top/NAME.err.
+origin=""
+final=""
+run_alarm() {
+    local name=$1 program=$2 work=$3 interval=$4 advance=$5 until=$6
+    local rec=$top/$name.wav runtime pressed seen position stopped status
+    runtime=$(mktemp -d "$top/runtime.XXXXXX")
+    chmod 700 "$runtime"
+    printf '0\r\n0\r\n%s\r\n%s\r\n#TRUE#\r\n' "$interval" "$advance" >"$work/timerpos.txt"
+    rm -f "$work/conteggo.txt"
+
+    if ! start_recording "$rec"; then
+        not_ok "$name: recording" "under 0.5 s in 10 s: $(head -c 300 "$top/parecord.log")"
+        return 1
+    fi
+    (cd "$work" && XDG_RUNTIME_DIR=$runtime exec "$program" >"$top/$name.out" 2>"$top/$name.err") &
+    app_pid=$!
+    # A cold machine builds its font caches at the first start.
+    if ! poll 30 window_shows "$app_pid"; then
+        not_ok "$name: window" "none within 30 s; stderr: $(head -c 300 "$top/$name.err")"
+        return 1
+    fi
+    # Focus starts on the start button, so Return starts the count.
+    timeout 5 xdotool windowfocus --sync "$window" >/dev/null 2>&1
+    pressed=$(now)
+    timeout 5 xdotool key Return >/dev/null 2>&1
+    if ! await_title "$window" 0:00:01 3; then
+        not_ok "$name: count starts" "title '$(title_of "$window")' 3 s after Return"
+        return 1
+    fi
+    seen=$(now)
+    position=$(recorded "$rec")
+    if ! await_title "$window" "$until" $((10#${until##*:} + 5)); then
+        not_ok "$name: count runs" "title '$(title_of "$window")', never $until"
+        return 1
+    fi
+    kill -TERM "$app_pid"
+    poll 5 gone "$app_pid" || kill -KILL "$app_pid" 2>/dev/null
+    wait "$app_pid"
+    status=$?
+    app_pid=""
+    # A second more, so that anything played at closing is heard.
+    sleep 1
+    stopped=$(now)
+    if ! stop_recording "$rec"; then
+        not_ok "$name: recording" "$length"
+        return 1
+    fi
+    if ((status != 0)); then
+        not_ok "$name: program ends" "exit status $status after SIGTERM"
+    fi
+    if ! read_count "$work/conteggo.txt"; then
+        not_ok "$name: count saved" "conteggo.txt: $(cat -v "$work/conteggo.txt" 2>&1)"
+        return 1
+    fi
+    final=$count
+    ok "$name: count started: 0:00:01 shown $(awk -v s="$seen" -v p="$pressed" \
+        'BEGIN { printf "%.2f", s - p }') s after Return; saved count $final"
+    # The recording's position when 0:00:01 showed places the count in it, if no sound was lost
+    # since: the server's clock and the boot clock must agree to the end.
+    local kept
+    if ! kept=$(awk -v s="$seen" -v e="$stopped" -v p="$position" -v l="$length" 'BEGIN {
+        printf "%.2f s recorded over %.2f s", l - p, e - s; exit (l - p - (e - s))^2 > 0.25 }')
+    then
+        not_ok "$name: recording kept time" "$kept"
+        return 1
+    fi
+    ok "$name: recording kept time: $kept"
+    # The program counts whole seconds of the boot clock: counted time k shows k - 1 s after
+    # 0:00:01 does.
+    origin=$(awk -v p="$position" 'BEGIN { printf "%.3f", p - 1 }')
+}
+
+# Judges recording NAME against MOMENTS with the sounds of RING_FILE and WARN_FILE.
+judge() {
+    local name=$1 moments=$2 ring warn verdict what why
+    ring=$(reference "$3")
+    warn=$(reference "$4")
+    envelope "$top/$name.wav" >"$top/$name.env"
+    awk -v loud="$LOUD" "$FIND_SOUNDS" "$top/$name.env" >"$top/$name.sounds"
+    while IFS=$'\t' read -r verdict what why; do
+        if [[ $verdict == ok ]]; then
+            ok "$name: $what"
+        else
+            not_ok "$name: $what" "$why"
+        fi
+    done < <(awk -v loud="$LOUD" -v origin="$origin" -v moments="$moments" -v ring="$ring" \
+        -v warn="$warn" "$JUDGE" "$top/$name.env" "$top/$name.sounds")
+}
+
+# Lines the program wrote on stderr that begin with its name.
+own_lines() { grep -c '^Conteggo:' "$1"; }
+
+# --- scenarios ------------------------------------------------------------------------------
+
+# The program's own sounds, found beside it, ring and warn on time.
+default_sounds() {
+    local name="default sounds" work lines
+    work=$(mktemp -d "$top/work.XXXXXX")
+    run_alarm "$name" "$app" "$work" 6 3 0:00:14 || return
+    judge "$name" "$(moments 6 3 "$final")" "$defaults/suono2.wav" "$defaults/suono1.wav"
+    lines=$(own_lines "$top/$name.err")
+    if ((lines == 0)); then
+        ok "$name: nothing reported"
+    else
+        not_ok "$name: nothing reported" "$(grep '^Conteggo:' "$top/$name.err" | head -n 3)"
+    fi
+}
+
+# A copy of the program with no defaults beside it, in a folder with the warning only: the
+# warning still plays, the rings are silent and reported once.
+missing_ring() {
+    local name="missing ring" work bin lines all
+    work=$(mktemp -d "$top/work.XXXXXX")
+    bin=$(mktemp -d "$top/bin.XXXXXX")
+    cp "$app" "$bin/conteggo"
+    cp "$defaults/suono1.wav" "$work/"
+    run_alarm "$name" "$bin/conteggo" "$work" 4 2 0:00:12 || return
+    judge "$name" "$(moments 4 2 "$final" none)" "$defaults/suono2.wav" "$work/suono1.wav"
+    lines=$(own_lines "$top/$name.err")
+    all=$(grep -c '' "$top/$name.err")
+    if ((lines == 1)) && grep -q '^Conteggo: suono non riprodotto: .*suono2\.wav' \
+        "$top/$name.err"; then
+        ok "$name: reported once over $((final / 4)) rings ($all line(s) on stderr)"
+    else
+        not_ok "$name: reported once" "$lines lines: $(head -c 400 "$top/$name.err" | tr '\n' '|')"
+    fi
+}
+
+default_sounds
+missing_ring
+
+report_end
