@@ -14,13 +14,15 @@ class InstanceLock {
 };
 
 // A lock file in the user's runtime folder (or the temp folder, named with the user id). The
-// lock of a copy that was killed is taken over: its process no longer exists.
+// lock of a copy that was killed is taken over: its process no longer exists, or it died before
+// it could write its process id into the file.
 class FileInstanceLock final : public InstanceLock {
   public:
     FileInstanceLock();
     bool tryAcquire() override;
 
   private:
+    QString path_;
     std::unique_ptr<QLockFile> lock_;
 };
 

@@ -48,8 +48,14 @@ bool replaceFile(const QString& path, const std::function<QByteArray()>& content
     if (!file.open(QIODevice::WriteOnly)) {
         return reportFailure(path, file.errorString());
     }
-    file.write(content());
-    if (!file.commit()) {  // a failed write makes the commit fail and discards the new file
+    const QByteArray bytes = content();
+    // A full disk shows only when the buffer is flushed, and commit() would then still put the
+    // short file in place: flush first, and keep the old file when anything failed.
+    // Returning without a commit discards the temporary file.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        return reportFailure(path, file.errorString());
+    }
+    if (!file.commit()) {
         return reportFailure(path, file.errorString());
     }
     failingFiles().remove(path);
