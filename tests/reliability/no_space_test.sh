@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# No place to write: the working folder on a read-only mount, and on a full file system. The
+# program must start, read its files, count, stop, close and end with status 0, leave both
+# files byte for byte and no temporary file behind, and say once per file on standard error
+# that it could not save it and why. Mounting needs root; without it the test is skipped.
+# Usage: no_space_test.sh PATH_TO_CONTEGGO
+set -u
+usage="PATH_TO_CONTEGGO"
+source "$(dirname "$0")/reliability_lib.sh"
+
+readonly SKIPPED=77
+readonly BASE=3725
+readonly POSITION="1500${CRLF}1500${CRLF}60${CRLF}0${CRLF}#FALSE#${CRLF}"
+
+mounts=()
+before_cleanup() {
+    local dir
+    for dir in "${mounts[@]}"; do
+        umount "$dir" 2>/dev/null || umount -l "$dir" 2>/dev/null
+    done
+}
+
+seed() {
+    printf '%s\r\n' "$BASE" >"$1/conteggo.txt"
+    printf '%s' "$POSITION" >"$1/timerpos.txt"
+}
+
+# The files in folder DIR, one line each.
+listing() { (cd "$1" && find . -mindepth 1 | sort); }
+
+# Drives the program in folder DIR, whose listing must not change; the checks are named
+# after KIND.
+scenario() {
+    local kind=$1 dir=$2 runtime listed pid lines
+    runtime=$(new_dir runtime)
+    cp -- "$dir/conteggo.txt" "$top/conteggo.ref"
+    cp -- "$dir/timerpos.txt" "$top/timerpos.ref"
+    listed=$(listing "$dir")
+    start_app "$dir" "$runtime" "$top/$kind.err" CONTEGGO_TEST_AUTOSAVE_MS=100
+    pid=$started
+    if ! main_window "$pid"; then
+        not_ok "$kind: runs" "no main window within 30 s"
+        kill_now "$pid"
+        return
+    fi
+    if ! press_enter "$w" || ! watch_ticks "$w" $((now + 300)) first; then
+        not_ok "$kind: runs" "the count did not start"
+    elif ! first_tick_fits "$BASE"; then
+        not_ok "$kind: runs" "the first tick showed $(hms "$first_tick"), the file holds $BASE"
+    else
+        # A second more of failing autosaves, then Enter again on the stop button.
+        watch_ticks "$w" $((now + 120))
+        activate "$w" && press Return
+        if ! poll 2 title_is "$w" "$TITLE"; then
+            not_ok "$kind: runs" "Return did not stop the count (title '$title')"
+        elif ! activate "$w" || ! press alt+F4 || ! wait_exit "$pid" 5; then
+            not_ok "$kind: runs" "still running 5 s after Alt+F4"
+        elif ((status != 0)); then
+            not_ok "$kind: runs" "exit status $status"
+        else
+            ok "$kind: reads, counts, stops, closes and ends with status 0"
+        fi
+    fi
+    kill_now "$pid"
+
+    if cmp -s "$top/conteggo.ref" "$dir/conteggo.txt" &&
+        cmp -s "$top/timerpos.ref" "$dir/timerpos.txt"; then
+        ok "$kind: both files unchanged"
+    else
+        local now_count now_position
+        now_count=$(load "$dir/conteggo.txt"; shown)
+        now_position=$(load "$dir/timerpos.txt"; shown)
+        not_ok "$kind: both files unchanged" \
+            "conteggo.txt $now_count, timerpos.txt $now_position"
+    fi
+    if [[ $(listing "$dir") == "$listed" ]]; then
+        ok "$kind: no temporary file left"
+    else
+        not_ok "$kind: no temporary file left" "the folder holds $(listing "$dir" | tr '\n' ' ')"
+    fi
+    lines=$(grep -c '' "$top/$kind.err")
+    if ((lines == 2)) &&
+        grep -Eq '^Conteggo: impossibile salvare (.*/)?conteggo\.txt: .+' "$top/$kind.err" &&
+        grep -Eq '^Conteggo: impossibile salvare (.*/)?timerpos\.txt: .+' "$top/$kind.err"; then
+        ok "$kind: one line per file on standard error"
+    else
+        not_ok "$kind: one line per file on standard error" \
+            "$lines lines: $(head -c 600 "$top/$kind.err" | tr '\n' '|')"
+    fi
+    sed "s/^/# $kind: /" "$top/$kind.err"
+}
+
+title_is() { read_title "$1" && [[ $title == "$2" ]]; }
+
+# The folders first: without them there is nothing to start an X server for.
+scenarios=()
+files=$(new_dir files)
+seed "$files"
+readonly_dir=$(new_dir readonly)
+if mount --bind "$files" "$readonly_dir" 2>/dev/null; then
+    mounts+=("$readonly_dir")
+    if mount -o remount,bind,ro "$readonly_dir" 2>/dev/null; then
+        scenarios+=("read-only folder:$readonly_dir")
+    else
+        echo "# skipped: read-only folder (a bind mount cannot be made read-only here)"
+    fi
+else
+    echo "# skipped: read-only folder (mount --bind is not permitted here)"
+fi
+
+full=$(new_dir full)
+if mount -t tmpfs -o size=16k,mode=0700 tmpfs "$full" 2>/dev/null; then
+    mounts+=("$full")
+    seed "$full"
+    dd if=/dev/zero of="$full/filler" bs=1k count=64 2>/dev/null
+    if printf x >"$full/probe" 2>/dev/null && [[ -s $full/probe ]]; then
+        echo "# skipped: full file system (it does not fill up)"
+    else
+        rm -f -- "$full/probe"
+        scenarios+=("full file system:$full")
+    fi
+else
+    echo "# skipped: full file system (mount -t tmpfs is not permitted here)"
+fi
+
+if ((${#scenarios[@]} == 0)); then
+    echo "skipped: this test needs to mount file systems (run it as root)"
+    exit "$SKIPPED"
+fi
+start_x
+for one in "${scenarios[@]}"; do
+    scenario "${one%%:*}" "${one#*:}"
+done
+report_end
