@@ -18,8 +18,15 @@ std::string generalText(double value, char decimalPoint) {
     }
     // std::to_chars ignores the C locale, which a Qt program takes from the environment.
     std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 15);
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                std::chars_format::general, 15);
+    // Near the largest double, 15 digits round beyond the range and would never read back:
+    // there the shortest exact text stands instead.
+    double readBack = 0;
+    if (std::from_chars(buffer.data(), result.ptr, readBack).ec == std::errc::result_out_of_range) {
+        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                               std::chars_format::general);
+    }
     std::string text(buffer.data(), result.ptr);
     for (char& c : text) {
         if (c == 'e') {
@@ -100,6 +107,8 @@ std::string decimalPrefix(std::string_view s) {
     return number;
 }
 
+constexpr long kBeyondAnyDouble = 100000;
+
 // Roughly log10 of a decimal text as decimalPrefix makes it, enough to tell a value too large
 // for a double from one too small.
 long decimalMagnitude(std::string_view number) {
@@ -110,8 +119,10 @@ long decimalMagnitude(std::string_view number) {
         const std::string_view digits = number.substr(e + 1);
         if (std::from_chars(digits.data(), digits.data() + digits.size(), exponent).ec !=
             std::errc()) {
-            exponent = digits.starts_with('-') ? -100000 : 100000;  // beyond any double
+            exponent = digits.starts_with('-') ? -kBeyondAnyDouble : kBeyondAnyDouble;
         }
+        // Far beyond any double either way, and no overflow when the position is added.
+        exponent = std::clamp(exponent, -kBeyondAnyDouble, kBeyondAnyDouble);
     }
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     const std::size_t first = mantissa.find_first_of("123456789");

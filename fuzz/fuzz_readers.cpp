@@ -3,8 +3,10 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 #include "count_file.h"

@@ -49,6 +49,8 @@ class TestNumberText : public QObject {
             {"1E-99999999999999999999", true, 0},
             {"1E99999999999999999999", false, 0},
             {"0.0000000000000000000000000000000000000000000000000000000000001e-300", true, 0},
+            {"10E9223372036854775807", false, 0},
+            {"0.01E-9223372036854775808", true, 0},
         };
         for (const auto& r : rows) {
             QTest::newRow(r.text) << QByteArray(r.text) << r.inRange << r.value;
@@ -81,6 +83,7 @@ class TestNumberText : public QObject {
         QTest::newRow("15 digits") << 123456789012345.0 << "123456789012345";
         QTest::newRow("negative") << -0.5 << "-0,5";
         QTest::newRow("not finite") << HUGE_VAL << "";
+        QTest::newRow("largest double") << 1.7976931348623157e308 << "1,7976931348623157E+308";
     }
 
     void text() {
@@ -91,8 +94,8 @@ class TestNumberText : public QObject {
     // Whatever form the text takes, reading it (commas made points first) gives the value back.
     void textReadsBack_data() {
         QTest::addColumn<double>("value");
-        for (double v : {1.5, 0.0001, 0.00012345, 1e-5, 2.5e-300, 1e15, 1.25e20, 123.456, -7.0,
-                         119.0 / 60 * 60}) {
+        for (double v : {1.7976931348623157e308, -1.7976931348623157e308, 1.5, 0.0001, 0.00012345,
+                         1e-5, 2.5e-300, 1e15, 1.25e20, 123.456, -7.0, 119.0 / 60 * 60}) {
             QTest::newRow(QByteArray::number(v).constData()) << v;
         }
     }

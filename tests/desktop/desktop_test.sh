@@ -72,7 +72,7 @@ mkdir -p "$XDG_CONFIG_HOME"
 unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
 export QT_QPA_PLATFORM=xcb
 # A sanitized build reports libdbus's own leak at exit; the caller's options still apply.
-export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$here/../lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$top/display" >"$top/xvfb.log" 2>&1 &
 xvfb_pid=$!

@@ -137,7 +137,7 @@ start_x() {
     unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
     export QT_QPA_PLATFORM=xcb
     # A sanitized build reports libdbus's own leak at exit; the caller's options still apply.
-    LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+    LSAN_OPTIONS="suppressions=$here/../lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
     export LSAN_OPTIONS
     for ((tries = 1; tries <= 3; tries++)); do
         x_attempt && return 0
