@@ -49,17 +49,12 @@ trap 'exit 130' INT TERM HUP
 
 # shellcheck source=../support/report.sh
 source "$(dirname "$0")/../support/report.sh"
-
-# Runs the command every 0.1 s until it succeeds or SECONDS (whole) pass.
-poll() {
-    local tries=$(($1 * 10 + 1))
-    shift
-    while ((tries-- > 0)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+# shellcheck source=../support/poll.sh
+source "$(dirname "$0")/../support/poll.sh"
+# shellcheck source=../support/xserver.sh
+source "$(dirname "$0")/../support/xserver.sh"
+# shellcheck source=../support/files.sh
+source "$(dirname "$0")/../support/files.sh"
 
 alive() { kill -0 "$1" 2>/dev/null; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
@@ -74,25 +69,8 @@ export QT_QPA_PLATFORM=xcb
 # A sanitized build reports libdbus's own leak at exit; the caller's options still apply.
 export LSAN_OPTIONS="suppressions=$here/../lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$top/display" >"$top/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_written() { [[ $(cat "$top/display" 2>/dev/null) == *[0-9]* ]] && alive "$xvfb_pid"; }
-if ! poll 10 display_written; then
-    echo "Xvfb did not start:" >&2
-    tail -n 20 "$top/xvfb.log" >&2
-    exit 1
-fi
-DISPLAY=":$(tr -dc '0-9' <"$top/display")"
-export DISPLAY
-
-openbox --sm-disable >"$top/openbox.log" 2>&1 &
-wm_pid=$!
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-if ! poll 10 wm_ready; then
-    echo "openbox did not start:" >&2
-    tail -n 20 "$top/openbox.log" >&2
-    exit 1
-fi
+need_xvfb
+need_openbox
 
 # --- helpers for one scenario ---------------------------------------------------------------
 
@@ -214,35 +192,6 @@ seconds_of() {
     local h m s
     IFS=: read -r h m s <<<"$1"
     echo $((10#$h * 3600 + 10#$m * 60 + 10#$s))
-}
-
-# Loads the whole file, trailing line ends included, into $contents.
-contents=""
-load() {
-    local text
-    if [[ ! -f $1 ]]; then
-        contents="(no file)"
-        return 1
-    fi
-    text=$(cat -- "$1" && echo x)
-    contents=${text%x}
-}
-
-shown() {
-    if [[ $contents == "(no file)" ]]; then
-        echo "$contents"
-    else
-        printf '%q' "$contents"
-    fi
-}
-
-# The count in conteggo.txt if the file is exactly one CR LF ended number.
-count=""
-read_count() {
-    local re=$'^([0-9]+)\r\n$'
-    load "$work/conteggo.txt" || return 1
-    [[ $contents =~ $re ]] || return 1
-    count=${BASH_REMATCH[1]}
 }
 
 # Checks timerpos.txt has five CR LF ended lines, the last one the given switch.
@@ -414,10 +363,10 @@ closing_writes_files() {
     else
         not_ok "$name: timerpos.txt written" "$problem"
     fi
-    if ! read_count; then
+    if ! read_count "$work/conteggo.txt"; then
         not_ok "$name: running count saved" "conteggo.txt is not one CR LF line: $(shown)"
-    elif ((count < 1 || count < seen || count > seen + 3)); then
-        not_ok "$name: running count saved" "saved $count, the title had shown $seen"
+    elif ((count_text < 1 || count_text < seen || count_text > seen + 3)); then
+        not_ok "$name: running count saved" "saved $count_text, the title had shown $seen"
     else
         ok "$name: running count saved"
     fi
@@ -459,7 +408,7 @@ position_restored() {
     else
         ok "$name: saved again"
     fi
-    if ! read_count || [[ $count != 3725 ]]; then
+    if ! read_count "$work/conteggo.txt" || [[ $count_text != 3725 ]]; then
         not_ok "$name: count kept" "conteggo.txt is $(shown)"
     elif [[ $(stamp conteggo.txt) == "$count_at" ]]; then
         not_ok "$name: count kept" "conteggo.txt was not written on closing"
@@ -533,10 +482,10 @@ term_while_running() {
     else
         not_ok "$name: program ends" "exit status $status"
     fi
-    if ! read_count; then
+    if ! read_count "$work/conteggo.txt"; then
         not_ok "$name: running count saved" "conteggo.txt is not one CR LF line: $(shown)"
-    elif ((count < 2 || count < seen || count > seen + 3)); then
-        not_ok "$name: running count saved" "saved $count, the title had shown $seen"
+    elif ((count_text < 2 || count_text < seen || count_text > seen + 3)); then
+        not_ok "$name: running count saved" "saved $count_text, the title had shown $seen"
     else
         ok "$name: running count saved"
     fi
@@ -574,7 +523,7 @@ signal_while_stopped() {
     else
         not_ok "$name: timerpos.txt written" "$problem"
     fi
-    if ! read_count || [[ $count != "$expected" ]]; then
+    if ! read_count "$work/conteggo.txt" || [[ $count_text != "$expected" ]]; then
         not_ok "$name: count written" "expected $expected, conteggo.txt is $(shown)"
     elif [[ $(stamp conteggo.txt) == "$count_at" ]]; then
         not_ok "$name: count written" "conteggo.txt was not written"

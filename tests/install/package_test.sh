@@ -46,17 +46,10 @@ trap 'exit 130' INT TERM HUP
 
 # shellcheck source=SCRIPTDIR/../support/report.sh
 source "$here/../support/report.sh"
-
-# Runs the command every 0.1 s until it succeeds or SECONDS (whole) pass.
-poll() {
-    local tries=$(($1 * 10 + 1))
-    shift
-    while ((tries-- > 0)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+# shellcheck source=SCRIPTDIR/../support/poll.sh
+source "$here/../support/poll.sh"
+# shellcheck source=SCRIPTDIR/../support/xserver.sh
+source "$here/../support/xserver.sh"
 
 # --- the package ----------------------------------------------------------------------------
 
@@ -146,24 +139,8 @@ mkdir -p "$XDG_CONFIG_HOME"
 unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
 export QT_QPA_PLATFORM=xcb
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$top/display" >"$top/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_written() { [[ $(cat "$top/display" 2>/dev/null) == *[0-9]* ]]; }
-if ! poll 10 display_written; then
-    echo "Xvfb did not start:" >&2
-    tail -n 20 "$top/xvfb.log" >&2
-    exit 1
-fi
-DISPLAY=":$(tr -dc '0-9' <"$top/display")"
-export DISPLAY
-openbox --sm-disable >"$top/openbox.log" 2>&1 &
-wm_pid=$!
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-if ! poll 10 wm_ready; then
-    echo "openbox did not start:" >&2
-    tail -n 20 "$top/openbox.log" >&2
-    exit 1
-fi
+need_xvfb
+need_openbox
 
 # A launcher started somewhere else than the home folder: the program must still keep its
 # files in the home folder.

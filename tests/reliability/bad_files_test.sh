@@ -45,17 +45,11 @@ trap 'exit 130' INT TERM HUP
 source "$here/../support/report.sh"
 # shellcheck source=bad_files_corpus.sh
 source "$here/bad_files_corpus.sh"
+# shellcheck source=../support/poll.sh
+source "$here/../support/poll.sh"
+# shellcheck source=../support/xserver.sh
+source "$here/../support/xserver.sh"
 
-# Runs the command every 0.1 s until it succeeds or SECONDS pass.
-poll() {
-    local tries=$(($1 * 10 + 1))
-    shift
-    while ((tries-- > 0)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
 gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # A private X server and no window manager, so the window lands exactly where it is put.
@@ -64,16 +58,7 @@ unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
 export QT_QPA_PLATFORM=xcb
 # A sanitized build reports libdbus's own leak at exit; the caller's options still apply.
 export LSAN_OPTIONS="suppressions=$here/../lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$top/display" >"$top/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_written() { [[ $(cat "$top/display" 2>/dev/null) == *[0-9]* ]]; }
-if ! poll 10 display_written; then
-    echo "Xvfb did not start:" >&2
-    tail -n 20 "$top/xvfb.log" >&2
-    exit 1
-fi
-DISPLAY=":$(tr -dc '0-9' <"$top/display")"
-export DISPLAY
+need_xvfb
 
 # --- checking what was written ---------------------------------------------------------------
 

@@ -27,6 +27,10 @@ fi
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=../support/report.sh
 source "$here/../support/report.sh"
+# shellcheck source=../support/xserver.sh
+source "$here/../support/xserver.sh"
+# shellcheck source=../support/files.sh
+source "$here/../support/files.sh"
 
 readonly TITLE="Conteggo (ver. 10)"
 readonly CRLF=$'\r\n'
@@ -104,23 +108,14 @@ seconds_of() {
     echo $((10#$h * 3600 + 10#$m * 60 + 10#$s))
 }
 
-display_written() { [[ $(cat "$top/display" 2>/dev/null) == *[0-9]* ]] && alive "$xvfb_pid"; }
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-
 # One try at the X server and the window manager; false, with what they said, if either
 # did not come up.
 x_attempt() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$top/display" >"$top/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    if ! poll 10 display_written; then
+    if ! start_xvfb; then
         echo "# Xvfb did not start: $(tail -n 5 "$top/xvfb.log" | tr '\n' ' ')" >&2
         return 1
     fi
-    DISPLAY=":$(tr -dc '0-9' <"$top/display")"
-    export DISPLAY
-    openbox --sm-disable >"$top/openbox.log" 2>&1 &
-    wm_pid=$!
-    if ! poll 10 wm_ready; then
+    if ! start_openbox; then
         echo "# openbox did not start on $DISPLAY (Xvfb $(alive "$xvfb_pid" && echo runs ||
             echo "is gone")): $(tail -n 5 "$top/openbox.log" | tr '\n' ' ')" >&2
         return 1
@@ -268,36 +263,6 @@ first_tick_fits() {
     local lo=$((tick_after / 100 - start_s)) hi=$((tick_seen / 100 - start_s))
     ((lo < 1)) && lo=1
     ((first_tick - $1 >= lo && first_tick - $1 <= hi))
-}
-
-# The file's whole contents, trailing line ends included, into $contents; "(no file)" if
-# there is none.
-contents=""
-load() {
-    local text
-    if [[ ! -f $1 ]]; then
-        contents="(no file)"
-        return 1
-    fi
-    text=$(cat -- "$1" && echo x)
-    contents=${text%x}
-}
-
-shown() {
-    if [[ $contents == "(no file)" ]]; then
-        echo "$contents"
-    else
-        printf '%q' "$contents"
-    fi
-}
-
-# The count in FILE into $count if the file is exactly one CR LF ended whole number.
-count=""
-read_count() {
-    local re=$'^([0-9]+)\r\n$'
-    load "$1" || return 1
-    [[ $contents =~ $re ]] || return 1
-    count=$((10#${BASH_REMATCH[1]}))
 }
 
 # Failures of checks that run many times are tallied by KEY and reported once by `check`.

@@ -42,16 +42,10 @@ recorder_pid=""
 alive() { kill -0 "$1" 2>/dev/null; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 
-# Runs the command every 0.1 s until it succeeds or SECONDS (whole) pass.
-poll() {
-    local tries=$(($1 * 10 + 1))
-    shift
-    while ((tries-- > 0)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+# shellcheck source=../support/poll.sh
+source "$(dirname "$0")/../support/poll.sh"
+# shellcheck source=../support/xserver.sh
+source "$(dirname "$0")/../support/xserver.sh"
 
 # Ends PID with SIGNAL, or with SIGKILL if it is still there after 5 s.
 end_process() {
@@ -107,17 +101,8 @@ if ! poll 15 server_answers; then
 fi
 
 # No reset between the runs: a program connecting while the server resets would fail.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$top/display" \
-    >"$top/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_written() { [[ $(cat "$top/display" 2>/dev/null) == *[0-9]* ]] && alive "$xvfb_pid"; }
-if ! poll 10 display_written; then
-    echo "Xvfb did not start:" >&2
-    tail -n 20 "$top/xvfb.log" >&2
-    exit 1
-fi
-DISPLAY=":$(tr -dc '0-9' <"$top/display")"
-export DISPLAY QT_QPA_PLATFORM=xcb
+need_xvfb -noreset
+export QT_QPA_PLATFORM=xcb
 
 # --- the recording --------------------------------------------------------------------------
 
