@@ -269,18 +269,25 @@ close_window() {
     activate "$1" && press alt+F4
 }
 
-# Closes main window W and waits for the program to end; false, reported, if it does not.
-quit_app() {
-    close_window "$1"
-    if ! wait_exit "$started" 5; then
-        not_ok "$2: program ends" "still running 5 s after Alt+F4"
+# Waits up to SECONDS for the copy asked to end by HOW to do so, and reports it as the check
+# "NAME: program ends"; false if it is still running.
+program_ends() {
+    local name=$1 seconds=$2 how=$3
+    if ! wait_exit "$started" "$seconds"; then
+        not_ok "$name: program ends" "still running $seconds s after $how"
         return 1
     fi
     if [[ $status -eq 0 ]]; then
-        ok "$2: program ends"
+        ok "$name: program ends"
     else
-        not_ok "$2: program ends" "exit status $status"
+        not_ok "$name: program ends" "exit status $status"
     fi
+}
+
+# Closes main window W and waits for the program to end; false, reported, if it does not.
+quit_app() {
+    close_window "$1"
+    program_ends "$2" 5 Alt+F4
 }
 
 # Where to click in the main window's client area.
@@ -347,16 +354,7 @@ closing_writes_files() {
         return
     fi
     seen=$(seconds_of "$title")
-    close_window "$w"
-    if ! wait_exit "$started" 5; then
-        not_ok "$name: program ends" "still running 5 s after Alt+F4"
-        return
-    fi
-    if [[ $status -eq 0 ]]; then
-        ok "$name: program ends"
-    else
-        not_ok "$name: program ends" "exit status $status"
-    fi
+    quit_app "$w" "$name" || return
     problem=$(position_file_problem '#FALSE#')
     if [[ -z $problem ]]; then
         ok "$name: timerpos.txt written"
@@ -473,15 +471,7 @@ term_while_running() {
     fi
     seen=$(seconds_of "$title")
     kill -TERM "$started"
-    if ! wait_exit "$started" 3; then
-        not_ok "$name: program ends" "still running 3 s after SIGTERM"
-        return
-    fi
-    if [[ $status -eq 0 ]]; then
-        ok "$name: program ends"
-    else
-        not_ok "$name: program ends" "exit status $status"
-    fi
+    program_ends "$name" 3 SIGTERM || return
     if ! read_count "$work/conteggo.txt"; then
         not_ok "$name: running count saved" "conteggo.txt is not one CR LF line: $(shown)"
     elif ((count_text < 2 || count_text < seen || count_text > seen + 3)); then
@@ -508,15 +498,7 @@ signal_while_stopped() {
     expected=${previous:-0}
     shown_app "$signal.log" || return
     kill "-$signal" "$started"
-    if ! wait_exit "$started" 3; then
-        not_ok "$name: program ends" "still running 3 s after SIG$signal"
-        return
-    fi
-    if [[ $status -eq 0 ]]; then
-        ok "$name: program ends"
-    else
-        not_ok "$name: program ends" "exit status $status"
-    fi
+    program_ends "$name" 3 "SIG$signal" || return
     problem=$(position_file_problem '#FALSE#')
     if [[ -z $problem ]]; then
         ok "$name: timerpos.txt written"
