@@ -56,7 +56,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     AlarmSettings settings;
     r.applyTo(settings);
-    encodePositions(r.top.value_or(0), r.left.value_or(0), settings);
+    // A place read comes back the same through a closing and the next start-up.
+    QBuffer again;
+    again.setData(encodePositions(r.top.value_or(0), r.left.value_or(0), settings));
+    again.open(QIODevice::ReadOnly);
+    const PositionReading back = readPositions(&again);
+    if (back.top.value_or(0) != r.top.value_or(0) || back.left.value_or(0) != r.left.value_or(0)) {
+        std::abort();
+    }
 
     // Every kind of read, in turn, to the end of the input.
     QBuffer mixed;
@@ -64,12 +71,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mixed.open(QIODevice::ReadOnly);
     FieldReader reader(&mixed);
     std::int16_t i = 0;
+    std::int32_t wide = 0;
     bool b = false;
     Number n;
     for (int k = 0; k < 64; ++k) {
-        if (k % 3 == 0) {
+        if (k % 4 == 0) {
             reader.readInt16(i);
-        } else if (k % 3 == 1) {
+        } else if (k % 4 == 3) {
+            reader.readInt32(wide);
+        } else if (k % 4 == 1) {
             reader.readBoolean(b);
         } else if (reader.readNumber(n)) {
             checkStable(n);

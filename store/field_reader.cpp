@@ -178,19 +178,27 @@ bool FieldReader::readNumber(Number& target) {
     return true;
 }
 
-bool FieldReader::readInt16(std::int16_t& target) {
+template <typename Int>
+bool FieldReader::readWhole(Int& target) {
     const auto field = nextField();
     const auto value = field ? parseNumeric(*field) : std::nullopt;
     if (!value) {
         return false;
     }
     const double rounded = roundHalfEven(*value);
-    if (rounded < std::numeric_limits<std::int16_t>::min() ||
-        rounded > std::numeric_limits<std::int16_t>::max()) {
+    if (rounded < std::numeric_limits<Int>::min() || rounded > std::numeric_limits<Int>::max()) {
         return false;
     }
-    target = static_cast<std::int16_t>(rounded);
+    target = static_cast<Int>(rounded);
     return true;
+}
+
+bool FieldReader::readInt16(std::int16_t& target) {
+    return readWhole(target);
+}
+
+bool FieldReader::readInt32(std::int32_t& target) {
+    return readWhole(target);
 }
 
 bool FieldReader::readBoolean(bool& target) {

@@ -33,10 +33,15 @@ class FieldReader {
     // A number that rounds (halves to even) into -32768..32767.
     bool readInt16(std::int16_t& target);
 
+    // A number that rounds (halves to even) into the 32-bit range.
+    bool readInt32(std::int32_t& target);
+
     // "#TRUE#" or "#FALSE#", in any case. Numbers do not count as Booleans.
     bool readBoolean(bool& target);
 
   private:
+    template <typename Int>
+    bool readWhole(Int& target);
     std::optional<QByteArray> nextField();
     int peekByte();  // -1 at the end of the readable bytes
     int takeByte();

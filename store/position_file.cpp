@@ -14,13 +14,18 @@ namespace conteggo {
 
 namespace {
 
-// A window far off the screen (or minimised) may report a place beyond 16 bits; the nearest
-// place that fits keeps the rest of the file, and the closing, going.
+// 32 bits hold every place on any real desktop; a minimised window may report a place far
+// beyond, and the nearest value that fits keeps the rest of the file, and the closing, going.
+// Values within 16 bits are written as before.
 Number twipsLine(double twips) {
     const std::int64_t whole =
-        std::clamp<std::int64_t>(toInt64(twips), std::numeric_limits<std::int16_t>::min(),
-                                 std::numeric_limits<std::int16_t>::max());
-    return Number::int16(static_cast<std::int16_t>(whole));
+        std::clamp<std::int64_t>(toInt64(twips), std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max());
+    if (whole >= std::numeric_limits<std::int16_t>::min() &&
+        whole <= std::numeric_limits<std::int16_t>::max()) {
+        return Number::int16(static_cast<std::int16_t>(whole));
+    }
+    return Number::int32(static_cast<std::int32_t>(whole));
 }
 
 }  // namespace
@@ -46,13 +51,18 @@ QByteArray encodePositions(double topTwips, double leftTwips, const AlarmSetting
 PositionReading readPositions(QIODevice* device) {
     FieldReader reader(device);
     PositionReading r;
-    reader.readInt16(r.i);  // a failed read leaves 0, which places the window at the corner
+    reader.readInt32(r.i);  // a failed read leaves 0, which places the window at the corner
+    r.fileTop = r.i;
     if (r.i < 0) {
+        // The window's place and the alarm stay at their defaults; line 2 is only kept.
+        r.fileLeft = r.i;
+        reader.readInt32(r.fileLeft);
         return r;
     }
     r.top = r.i;
-    reader.readInt16(r.i);  // a failed read leaves the top value
+    reader.readInt32(r.i);  // a failed read leaves the top value
     r.left = r.i;
+    r.fileLeft = r.i;
 
     Number intervallo;
     if (reader.readNumber(intervallo)) {

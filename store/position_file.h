@@ -15,17 +15,22 @@ namespace conteggo {
 // What start-up takes from the position and alarm file. A value that is absent keeps its
 // default: the window its initial place, the alarm settings theirs.
 struct PositionReading {
-    std::optional<std::int16_t> top;  // twips
-    std::optional<std::int16_t> left;
+    std::optional<std::int32_t> top;  // twips
+    std::optional<std::int32_t> left;
     std::optional<Number> intervallo;  // may be empty, which the alarm treats as 0
     std::optional<std::int16_t> anticipo;
     std::optional<std::int16_t> allarme;  // True = -1, False = 0
-    std::int16_t i = 0;                   // the window's scratch value as the reading left it
+    std::int32_t i = 0;                   // the window's scratch value as the reading left it
+
+    // Lines 1 and 2 as start-up found them, also when the first is negative: where the platform
+    // reports no window position, the closing writes these back so the place is not lost.
+    std::int32_t fileTop = 0;
+    std::int32_t fileLeft = 0;
 
     void applyTo(AlarmSettings& settings) const;  // the settings the file supplied
 };
 
-// The five lines: top and left in twips (rounded, halves to even, and held to the 16-bit
+// The five lines: top and left in twips (rounded, halves to even, and held to the 32-bit
 // range), the interval as its kind writes it, the advance, the alarm as a Boolean word.
 QByteArray encodePositions(double topTwips, double leftTwips, const AlarmSettings& alarm);
 

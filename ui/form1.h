@@ -64,7 +64,7 @@ class Form1 : public QWidget {
     const DisplayMode& displayMode() const { return mode_; }
     bool primop() const { return primop_; }
     bool onTop() const { return onTop_; }  // the state last applied to the window
-    std::int16_t i() const { return i_; }
+    std::int32_t i() const { return i_; }
 
     QPushButton* suono2() const { return suono2_; }
     QPushButton* primopiano() const { return primopiano_; }
@@ -117,7 +117,7 @@ class Form1 : public QWidget {
     DisplayMode mode_;
     bool primop_ = true;
     bool onTop_ = false;
-    std::int16_t i_ = 0;
+    std::int32_t i_ = 0;
     bool closed_ = false;
 
     QPushButton* suono2_ = nullptr;

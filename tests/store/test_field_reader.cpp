@@ -19,12 +19,16 @@ QString readOnce(QByteArray bytes, const QString& as) {
     FieldReader reader(&buffer);
     Number n = Number::int32(-99999);
     std::int16_t i = 7;
+    std::int32_t wide = 7;
     bool b = true;
     if (as == "number") {
         return reader.readNumber(n) ? describe(n) : (n == Number::int32(-99999) ? "kept" : "?");
     }
     if (as == "int16") {
         return reader.readInt16(i) ? QString::number(i) : (i == 7 ? "kept" : "?");
+    }
+    if (as == "int32") {
+        return reader.readInt32(wide) ? QString::number(wide) : (wide == 7 ? "kept" : "?");
     }
     return reader.readBoolean(b) ? QVariant(b).toString() : (b ? "kept" : "?");
 }
@@ -82,6 +86,11 @@ class TestFieldReader : public QObject {
         row("int16 beyond", "int16", "70000", "kept");
         row("int16 empty field", "int16", "\r\n", "kept");
         row("int16 Boolean word", "int16", "#FALSE#", "kept");
+        row("int32 beyond 16 bits", "int32", "70000\r\n", "70000");
+        row("int32 lowest, half to even", "int32", "-2147483648.5", "-2147483648");
+        row("int32 rounds beyond", "int32", "2147483647.5", "kept");
+        row("int32 exponent form", "int32", "8.6385E+4", "86385");
+        row("int32 text", "int32", "abc", "kept");
         row("Boolean true", "boolean", "#TRUE#\r\n", "true");
         row("Boolean false, lower case", "boolean", " #false# ", "false");
         row("Boolean as a number", "boolean", "0", "kept");
