@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "dialog.h"
 #include "infomio.h"
 #include "progress_bar.h"
+#include "screen_placement.h"
 #include "sound_player.h"
 #include "twips.h"
 
@@ -29,8 +31,15 @@ Form1::Form1(const Clock& clock, SoundPlayer& player, CountFile countFile,
       player_(player),
       countFile_(std::move(countFile)),
       positionFile_(std::move(positionFile)),
-      stopwatch_(clock) {
+      stopwatch_(clock),
+      positionKnown_(platformReportsWindowPlaces()) {
     buildControls();
+    // A monitor unplugged (or plugged back) while the program runs: bring the window back into
+    // sight, once Qt has settled its list of screens.
+    for (const auto signal : {&QGuiApplication::screenAdded, &QGuiApplication::screenRemoved}) {
+        connect(qApp, signal, this,
+                [this] { QTimer::singleShot(0, this, [this] { keepInSight(); }); });
+    }
     // Both windows are built afresh at each opening.
     showAlarmDialog = [this] { Dialog(*this).exec(); };
     showInformation = [this] { infomio(this).exec(); };
@@ -54,6 +63,10 @@ void Form1::startUp() {
     if (place.left) {
         move(twipsToPixels(*place.left), y());
     }
+    if (place.top) {
+        keepInSight();  // a place on a monitor that is gone, or off every screen
+    }
+    fileTwips_ = QPoint(place.fileLeft, place.fileTop);
     place.applyTo(alarm_);
     i_ = place.i;
 
@@ -80,9 +93,20 @@ void Form1::closingSequence() {
 }
 
 void Form1::saveFiles() {
-    positionFile_.save(static_cast<double>(y()) * kTwipsPerPixel,
-                       static_cast<double>(x()) * kTwipsPerPixel, alarm_);
+    if (positionKnown_) {
+        positionFile_.save(static_cast<double>(y()) * kTwipsPerPixel,
+                           static_cast<double>(x()) * kTwipsPerPixel, alarm_);
+    } else {
+        // The platform never told us where the window is: keep the place the file had.
+        positionFile_.save(fileTwips_.y(), fileTwips_.x(), alarm_);
+    }
     salvami();
+}
+
+void Form1::keepInSight() {
+    if (positionKnown_) {
+        keepOnScreen(*this);
+    }
 }
 
 void Form1::fitBarToInterval() {

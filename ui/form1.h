@@ -40,6 +40,14 @@ class Form1 : public QWidget {
     // count from being saved.
     void saveFiles();
 
+    // Moves the window into the nearest screen unless the user can see and grab it where it is.
+    void keepInSight();
+
+    // Whether the platform reports the window's place (not on native Wayland). Where it does
+    // not, the window is never moved and the closing writes lines 1 and 2 back as they were.
+    bool positionKnown() const { return positionKnown_; }
+    void setPositionKnown(bool known) { positionKnown_ = known; }
+
     // saveFiles, once, whatever ends the program.
     void closingSequence();
 
@@ -118,6 +126,8 @@ class Form1 : public QWidget {
     bool primop_ = true;
     bool onTop_ = false;
     std::int32_t i_ = 0;
+    bool positionKnown_ = true;
+    QPoint fileTwips_;  // lines 2 and 1 of "timerpos.txt" as start-up found them
     bool closed_ = false;
 
     QPushButton* suono2_ = nullptr;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+
+class QWidget;
+
+namespace conteggo {
+
+// Where a window whose outer frame is `frame` should stand so that the user can see and grab
+// it. When its whole title bar (the top `titleBarHeight` pixels of the frame) and at least half
+// of its area lie inside one of `screens` (their available areas), that is where it already
+// stands. Otherwise it goes, keeping its size, to the nearest place fully inside the screen
+// nearest to the frame's top-left corner (the place that was stored). With no screens at all
+// the window stays where it is.
+QPoint visiblePlace(const QRect& frame, int titleBarHeight, const QList<QRect>& screens);
+
+// Moves a top-level window, shown or not yet shown, to its visiblePlace among the available
+// areas of all screens. Before the first show the window manager has not yet given the window
+// its frame, so a title bar as high as the style's is assumed above the client area.
+void keepOnScreen(QWidget& window);
+
+// False where the platform neither places windows nor tells them their place (native Wayland).
+bool platformReportsWindowPlaces();
+
+}  // namespace conteggo
