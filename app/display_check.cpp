@@ -3,6 +3,11 @@
 #include <xcb/xcb.h>
 
 #include <QtGlobal>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace conteggo {
 
@@ -15,7 +20,86 @@ bool canOpenX11(const QByteArray& display) {
     return ok;
 }
 
+// What Qt said while the platform was starting.
+struct HeldMessage {
+    QtMsgType type;
+    const char* file;  // Qt's contexts point at static texts
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+};
+
+std::vector<HeldMessage> held;
+QtMessageHandler previousHandler = nullptr;
+
+void holdOrFail(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        // Qt would abort next; nothing has been read or written yet.
+        const bool noPlugin = std::any_of(held.begin(), held.end(), [](const HeldMessage& m) {
+            return m.text.startsWith(QLatin1String("Could not find the Qt platform plugin"));
+        });
+        std::fprintf(stderr, "Conteggo: %s\n",
+                     platformFailureText(noPlugin).toLocal8Bit().constData());
+        std::_Exit(1);
+    }
+    held.push_back({type, context.file, context.line, context.function, context.category, text});
+}
+
+void passOn(const HeldMessage& m) {
+    const QMessageLogger logger(m.file, m.line, m.function, m.category);
+    const QByteArray text = m.text.toLocal8Bit();
+    switch (m.type) {
+        case QtDebugMsg:
+            logger.debug("%s", text.constData());
+            break;
+        case QtInfoMsg:
+            logger.info("%s", text.constData());
+            break;
+        case QtWarningMsg:
+            logger.warning("%s", text.constData());
+            break;
+        default:
+            logger.critical("%s", text.constData());
+            break;
+    }
+}
+
 }  // namespace
+
+PlatformStartGuard::PlatformStartGuard() {
+    previousHandler = qInstallMessageHandler(holdOrFail);
+}
+
+PlatformStartGuard::~PlatformStartGuard() {
+    release();
+}
+
+void PlatformStartGuard::release() {
+    if (!active_) {
+        return;
+    }
+    active_ = false;
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage& m : std::exchange(held, {})) {
+        passOn(m);
+    }
+}
+
+QString platformFailureText(bool noPlugin) {
+    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+    if (chosen.isEmpty() || chosen.startsWith("wayland")) {
+        if (noPlugin) {
+            return QStringLiteral(
+                "manca il plugin Wayland di Qt: installare il pacchetto qt6-wayland, "
+                "oppure avviare il programma sotto XWayland (con DISPLAY impostato)");
+        }
+        return QStringLiteral("impossibile aprire lo schermo Wayland \"%1\"")
+            .arg(QString::fromLocal8Bit(qgetenv("WAYLAND_DISPLAY")));
+    }
+    return QStringLiteral("impossibile avviare la piattaforma grafica \"%1\" di Qt")
+        .arg(QString::fromLocal8Bit(chosen));
+}
 
 QString prepareDisplay() {
     const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");

@@ -9,4 +9,25 @@ namespace conteggo {
 // chose one. Returns an error text when no display can be opened at all, else an empty text.
 QString prepareDisplay();
 
+// From its making until release(), a Qt platform that cannot start (no plugin for it, as on a
+// Wayland session without Qt's Wayland plugin, or one that cannot reach its display) ends the
+// program with one line on standard error and status 1 instead of Qt's abort. What Qt reports
+// meanwhile is held back, and passed on once the platform has started.
+class PlatformStartGuard {
+  public:
+    PlatformStartGuard();
+    ~PlatformStartGuard();
+    PlatformStartGuard(const PlatformStartGuard&) = delete;
+    PlatformStartGuard& operator=(const PlatformStartGuard&) = delete;
+
+    void release();
+
+  private:
+    bool active_ = true;
+};
+
+// The line the guard prints for the platform prepareDisplay left to Qt; `noPlugin` when Qt
+// found no plugin for it.
+QString platformFailureText(bool noPlugin);
+
 }  // namespace conteggo

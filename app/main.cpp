@@ -14,7 +14,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "Conteggo: %s\n", noDisplay.toLocal8Bit().constData());
         return 1;
     }
+    conteggo::PlatformStartGuard platformGuard;  // one line and status 1, not Qt's abort
     QApplication app(argc, argv);
+    platformGuard.release();
     // Lets desktops match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Conteggo"));
     // The windows are laid out for the desktop's sans-serif font at 8.25 points.
