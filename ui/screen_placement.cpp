@@ -34,7 +34,8 @@ int clampSpan(int start, int length, int low, int high) {
 
 }  // namespace
 
-QPoint visiblePlace(const QRect& frame, int titleBarHeight, const QList<QRect>& screens) {
+QPoint visiblePlace(const QRect& frame, int titleBarHeight, const QList<QRect>& screens,
+                    const QMargins& slack) {
     const QRect titleBar(frame.topLeft(), QSize(frame.width(), std::max(titleBarHeight, 1)));
     const auto usable = [](const QRect& s) { return !s.isEmpty(); };
     if (std::none_of(screens.begin(), screens.end(), usable)) {
@@ -53,8 +54,10 @@ QPoint visiblePlace(const QRect& frame, int titleBarHeight, const QList<QRect>& 
             nearest = &screen;
         }
     }
-    return {clampSpan(frame.x(), frame.width(), nearest->left(), nearest->right()),
-            clampSpan(frame.y(), frame.height(), nearest->top(), nearest->bottom())};
+    const QRect roomy = frame.marginsAdded(slack);
+    return QPoint(clampSpan(roomy.x(), roomy.width(), nearest->left(), nearest->right()),
+                  clampSpan(roomy.y(), roomy.height(), nearest->top(), nearest->bottom())) +
+           QPoint(slack.left(), slack.top());
 }
 
 void keepOnScreen(QWidget& window) {
@@ -69,7 +72,9 @@ void keepOnScreen(QWidget& window) {
                                 : window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
     const QRect frame =
         framed ? window.frameGeometry() : QRect(window.pos(), window.size() + QSize(0, titleBar));
-    const QPoint place = visiblePlace(frame, titleBar, screens);
+    // Borders and a title bar as high as some window managers draw them.
+    const QMargins slack = framed ? QMargins() : QMargins(0, 0, 16, 24);
+    const QPoint place = visiblePlace(frame, titleBar, screens, slack);
     if (place != frame.topLeft()) {
         window.move(place);
     }

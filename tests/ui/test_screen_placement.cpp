@@ -103,7 +103,23 @@ class TestScreenPlacement : public QObject {
         QTEST(conteggo::visiblePlace(frame, 20, screens), "place");
     }
 
+    // Room for a larger frame than the one known is kept only where the window has to move.
+    void slack_data() {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QPoint>("place");
+        QTest::newRow("visible: to the pixel") << QPoint(1720, 1100) << QPoint(1720, 1100);
+        QTest::newRow("gone: room on the right and below")
+            << QPoint(5000, 5000) << QPoint(1704, 1076);
+        QTest::newRow("above and left: room around") << QPoint(-500, -500) << QPoint(2, 4);
+    }
+    void slack() {
+        QFETCH(QPoint, at);
+        const QMargins slack(2, 4, 16, 24);
+        QTEST(conteggo::visiblePlace(QRect(at, QSize(200, 100)), 20, {kA}, slack), "place");
+    }
+
     // The stored place as start-up applies it, in pixels; -1 for a coordinate left to the check.
+    // A window that has to move keeps 16 px free on the right for a frame not yet known.
     void startUp_data() {
         QTest::addColumn<QByteArray>("positions");
         QTest::addColumn<QPoint>("place");
@@ -115,9 +131,9 @@ class TestScreenPlacement : public QObject {
         QTest::newRow("window above the screen") << QByteArray("-15\r\n45000\r\n") << QPoint(0, 0);
         QTest::newRow("only a top line") << QByteArray("500\r\n") << QPoint(33, 33);
         QTest::newRow("monitor that is gone")
-            << QByteArray("30000\r\n30000\r\n") << QPoint(1920 - 197, -1);
+            << QByteArray("30000\r\n30000\r\n") << QPoint(1920 - 197 - 16, -1);
         QTest::newRow("below the shorter monitor")
-            << QByteArray("16200\r\n45000\r\n") << QPoint(3000, -1);
+            << QByteArray("16200\r\n45000\r\n") << QPoint(3200 - 197 - 16, -1);
         QTest::newRow("far beyond 16 bits")
             << QByteArray("2000000000\r\n-2000000000\r\n") << QPoint(0, -1);
     }
