@@ -9,3 +9,5 @@ INSTALL_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file libglib2.0-bin
 SOUND_TEST_PACKAGES=(pulseaudio pulseaudio-utils sox xvfb xdotool)
 RELIABILITY_TEST_PACKAGES=(xvfb openbox x11-utils xdotool)
 BAD_FILES_TEST_PACKAGES=(xvfb xdotool)
+SCREENS_TEST_PACKAGES=(xvfb openbox x11-utils x11-xserver-utils xdotool dbus weston qt6-wayland
+    qt6-base-dev-tools)

@@ -80,7 +80,7 @@ for entry in "${exact[@]}"; do
     fi
 done
 relations=(Depends:libqt6widgets6 Depends:libcanberra0 Depends:libxcb1 Depends:fonts-liberation
-    Recommends:libcanberra-pulse)
+    Recommends:libcanberra-pulse Recommends:qt6-wayland)
 for entry in "${relations[@]}"; do
     field=${entry%%:*}
     # The package names alone, one a line, without versions or alternatives' bars.
