@@ -6,6 +6,7 @@
 # Usage: instances_test.sh PATH_TO_CONTEGGO [ROUNDS] [COPIES]   (2 rounds of 20 in CI)
 set -u
 usage="PATH_TO_CONTEGGO [ROUNDS] [COPIES]"
+# shellcheck source=SCRIPTDIR/reliability_lib.sh
 source "$(dirname "$0")/reliability_lib.sh"
 
 rounds=${2:-2}
@@ -33,7 +34,7 @@ burst() {
             cd "$work" && XDG_RUNTIME_DIR="$runtime" exec "$app" >/dev/null 2>"$top/copy$i.err"
         ) &
         burst_pids+=($!)
-        app_pids+=($!)
+        track_app $!
     done
     printf '%*s' "$copies" '' | tr ' ' '\n' >&9
     # Open until every copy has passed: a late reader would wait for a writer for ever.
@@ -139,7 +140,7 @@ round() {
     done
     read_clock
     begun=$now
-    start_app "$work" "$runtime" "$top/next.err"
+    start_app "$work" XDG_RUNTIME_DIR="$runtime"
     if main_window "$started"; then
         read_clock
         takeover_ms+=($(((now - begun) * 10)))
@@ -154,7 +155,7 @@ round() {
     before=$(fingerprint)
 }
 
-start_x
+start_desktop
 for ((r = 1; r <= rounds; r++)); do
     if ((r == 1)); then
         round "$copies copies on a free lock" || break

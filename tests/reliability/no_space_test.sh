@@ -6,6 +6,7 @@
 # Usage: no_space_test.sh PATH_TO_CONTEGGO
 set -u
 usage="PATH_TO_CONTEGGO"
+# shellcheck source=SCRIPTDIR/reliability_lib.sh
 source "$(dirname "$0")/reliability_lib.sh"
 
 readonly SKIPPED=77
@@ -31,12 +32,13 @@ listing() { (cd "$1" && find . -mindepth 1 | sort); }
 # Drives the program in folder DIR, whose listing must not change; the checks are named
 # after KIND.
 scenario() {
-    local kind=$1 dir=$2 runtime listed pid lines
+    local kind=$1 dir=$2 runtime listed pid lines err
     runtime=$(new_dir runtime)
     cp -- "$dir/conteggo.txt" "$top/conteggo.ref"
     cp -- "$dir/timerpos.txt" "$top/timerpos.ref"
     listed=$(listing "$dir")
-    start_app "$dir" "$runtime" "$top/$kind.err" CONTEGGO_TEST_AUTOSAVE_MS=100
+    start_app "$dir" XDG_RUNTIME_DIR="$runtime" CONTEGGO_TEST_AUTOSAVE_MS=100
+    err=$app_log
     pid=$started
     if ! main_window "$pid"; then
         not_ok "$kind: runs" "no main window within 30 s"
@@ -78,19 +80,18 @@ scenario() {
     else
         not_ok "$kind: no temporary file left" "the folder holds $(listing "$dir" | tr '\n' ' ')"
     fi
-    lines=$(grep -c '' "$top/$kind.err")
+    lines=$(grep -c '' "$err")
     if ((lines == 2)) &&
-        grep -Eq '^Conteggo: impossibile salvare (.*/)?conteggo\.txt: .+' "$top/$kind.err" &&
-        grep -Eq '^Conteggo: impossibile salvare (.*/)?timerpos\.txt: .+' "$top/$kind.err"; then
+        grep -Eq '^Conteggo: impossibile salvare (.*/)?conteggo\.txt: .+' "$err" &&
+        grep -Eq '^Conteggo: impossibile salvare (.*/)?timerpos\.txt: .+' "$err"; then
         ok "$kind: one line per file on standard error"
     else
         not_ok "$kind: one line per file on standard error" \
-            "$lines lines: $(head -c 600 "$top/$kind.err" | tr '\n' '|')"
+            "$lines lines: $(head -c 600 "$err" | tr '\n' '|')"
     fi
-    sed "s/^/# $kind: /" "$top/$kind.err"
+    sed "s/^/# $kind: /" "$err"
 }
 
-title_is() { read_title "$1" && [[ $title == "$2" ]]; }
 
 # The folders first: without them there is nothing to start an X server for.
 scenarios=()
@@ -127,7 +128,7 @@ if ((${#scenarios[@]} == 0)); then
     echo "skipped: this test needs to mount file systems (run it as root)"
     exit "$SKIPPED"
 fi
-start_x
+start_desktop
 for one in "${scenarios[@]}"; do
     scenario "${one%%:*}" "${one#*:}"
 done

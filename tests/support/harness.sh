@@ -17,10 +17,6 @@
 # shellcheck disable=SC2034
 
 harness_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-# shellcheck source=SCRIPTDIR/report.sh
-source "$harness_dir/report.sh"
-# shellcheck source=SCRIPTDIR/files.sh
-source "$harness_dir/files.sh"
 
 TITLE="Conteggo (ver. 10)"
 CRLF=$'\r\n'
@@ -351,19 +347,25 @@ found=""
 window_shows() {
     found=$(timeout 5 xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null |
         head -n 1)
-    [[ -n $found ]]
+    [[ -n $found ]] && return 0
+    why="process $1 shows no window titled $2"
+    return 1
 }
 
-no_window() { ! window_shows "$1" "$2"; }
+no_window() {
+    window_shows "$1" "$2" || return 0
+    why="process $1 shows a window titled $2"
+    return 1
+}
 
 title=""
 read_title() { title=$(timeout 5 xdotool getwindowname "$1" 2>/dev/null); }
 
-# title_is W TEXT: true if window W's title is TEXT; otherwise says what it is.
+# title_is W TEXT: true if window W's title is TEXT; otherwise $why says what it is.
 title_is() {
     read_title "$1"
     [[ $title == "$2" ]] && return 0
-    echo "the title is '$title', not '$2'"
+    why="the title is '$title', not '$2'"
     return 1
 }
 
@@ -371,7 +373,7 @@ title_is() {
 title_matches() {
     read_title "$1"
     [[ $title =~ $2 ]] && return 0
-    echo "the title is '$title'"
+    why="the title is '$title'"
     return 1
 }
 
@@ -393,7 +395,7 @@ describe_windows() {
 
 # The main window of copy PID (titled Conteggo, or a count) into $w, within 30 s: a cold
 # machine builds its font caches at the first start. False, with what is on the screen on
-# standard error and a reason on standard output, if none shows.
+# standard error and the reason in $why, if none shows.
 readonly MAIN_TITLE='^(Conteggo|[0-9]+:[0-9]{2}(:[0-9]{2})?$)'
 w=""
 main_window() {
@@ -403,7 +405,7 @@ main_window() {
     fi
     w=""
     describe_windows "$1"
-    echo "no main window within 30 s"
+    why="no main window within 30 s"
     return 1
 }
 
@@ -466,18 +468,76 @@ seconds_of() {
 # --- checks ----------------------------------------------------------------------------------
 
 # expect NAME -- CMD...: runs CMD in this shell (what it sets stays set) and reports
-# "ok - NAME", or "not ok - NAME: " and the last line CMD printed (its status if none).
+# "ok - NAME", or "not ok - NAME: " and why: the last line CMD printed, else the $why a
+# predicate left (they print nothing, so that they can be polled), else CMD and its status.
+why=""
 expect() {
-    local name=$1 result why
+    local name=$1 result said
     shift
     [[ ${1:-} == -- ]] && shift
+    why=""
     "$@" >"$top/expect.out"
     result=$?
     if ((result == 0)); then
         ok "$name"
         return 0
     fi
-    why=$(grep -v '^[[:space:]]*$' "$top/expect.out" | tail -n 1)
-    not_ok "$name" "${why:-failed with status $result}"
+    said=$(grep -v '^[[:space:]]*$' "$top/expect.out" | tail -n 1)
+    not_ok "$name" "${said:-${why:-$* failed with status $result}}"
     return 1
+}
+
+# --- the report: one "ok -" or "not ok -" line a check, then "N passed, M failed" ---------------
+# `report_end` is the script's last command, so its status is the script's.
+passed=0
+failed=0
+
+ok() {
+    echo "ok - $1"
+    passed=$((passed + 1))
+}
+
+not_ok() {
+    echo "not ok - $1: $2"
+    failed=$((failed + 1))
+}
+
+report_end() {
+    echo "$passed passed, $failed failed"
+    ((failed == 0))
+}
+
+# --- the files the program writes, read byte for byte ----------------------------------------
+
+# The file's whole contents, trailing line ends included, into $contents; "(no file)" and
+# false if there is none.
+contents=""
+load() {
+    local text
+    if [[ ! -f $1 ]]; then
+        contents="(no file)"
+        return 1
+    fi
+    text=$(cat -- "$1" && echo x)
+    contents=${text%x}
+}
+
+# $contents for a report line: quoted so line ends and control characters show.
+shown() {
+    if [[ $contents == "(no file)" ]]; then
+        echo "$contents"
+    else
+        printf '%q' "$contents"
+    fi
+}
+
+# If FILE is exactly one CR LF ended whole number: its digits as written into $count_text,
+# their value into $count. False otherwise.
+count="" count_text=""
+read_count() {
+    local re=$'^([0-9]+)\r\n$'
+    load "$1" || return 1
+    [[ $contents =~ $re ]] || return 1
+    count_text=${BASH_REMATCH[1]}
+    count=$((10#$count_text))
 }
