@@ -126,8 +126,9 @@ read_clock() {
 # Sleeps CENTISECONDS.
 sleep_cs() { sleep "$(($1 / 100)).$(printf '%02d' $(($1 % 100)))"; }
 
-# poll SECONDS CMD...: runs CMD every 0.05 s until it succeeds or SECONDS (whole, or with
-# decimals) pass on the clock; a slow CMD does not stretch the deadline.
+# poll SECONDS CMD...: runs CMD every 0.05 s ($poll_step) until it succeeds or SECONDS (whole,
+# or with decimals) pass on the clock; a slow CMD does not stretch the deadline.
+poll_step=0.05
 poll() {
     local seconds=$1 until whole fraction
     shift
@@ -140,7 +141,7 @@ poll() {
         "$@" && return 0
         read_clock
         ((now < until)) || return 1
-        sleep 0.05
+        sleep "$poll_step"
     done
 }
 
@@ -484,6 +485,23 @@ expect() {
     fi
     said=$(grep -v '^[[:space:]]*$' "$top/expect.out" | tail -n 1)
     not_ok "$name" "${said:-${why:-$* failed with status $result}}"
+    return 1
+}
+
+# same_lines EXPECTED ACTUAL: the two texts hold the same lines; the differing ones otherwise.
+same_lines() {
+    [[ $1 == "$2" ]] && return 0
+    diff <(echo "$1") <(echo "$2") | grep '^[<>]' | tr '\n' ' '
+    echo
+    return 1
+}
+
+# passes CMD...: CMD succeeds; its output, on one line, otherwise.
+passes() {
+    local out
+    out=$("$@" 2>&1) && return 0
+    tr '\n' ' ' <<<"$out"
+    echo
     return 1
 }
 
