@@ -4,15 +4,10 @@
 # Usage: install_tree_test.sh BUILD_DIR
 set -u
 
-if [[ $# -ne 1 || ! -f $1/cmake_install.cmake ]]; then
-    echo "usage: $0 BUILD_DIR" >&2
-    exit 2
-fi
-here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "$1" && pwd)
+here=$(dirname "$0")
 # shellcheck source=SCRIPTDIR/../support/harness.sh
 source "$here/../support/harness.sh"
-harness_scratch conteggo-install
+harness_build_setup conteggo-install cmake_install.cmake "$@"
 need_tools "desktop-file-utils appstream binutils" desktop-file-validate appstreamcli readelf od
 
 prefix=$top/root/usr

@@ -6,16 +6,10 @@
 # Usage: package_test.sh BUILD_DIR
 set -u
 
-if [[ $# -ne 1 || ! -f $1/CPackConfig.cmake ]]; then
-    echo "usage: $0 BUILD_DIR" >&2
-    exit 2
-fi
-here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "$1" && pwd)
-
+here=$(dirname "$0")
 # shellcheck source=SCRIPTDIR/../support/harness.sh
 source "$here/../support/harness.sh"
-harness_scratch conteggo-package
+harness_build_setup conteggo-package CPackConfig.cmake "$@"
 need_tools "dpkg-dev libglib2.0-bin xvfb openbox x11-utils xdotool binutils dbus" cpack dpkg-deb \
     dpkg-shlibdeps apt-get gio Xvfb openbox xprop xdotool readelf flock dbus-daemon
 as_root=()

@@ -91,6 +91,21 @@ harness_setup() {
     harness_scratch "$name"
 }
 
+# harness_build_setup NAME FILE BUILD_DIR: for the scripts that take a build folder: a usage
+# line and exit 2 unless BUILD_DIR alone is given and holds FILE. Sets $build, its absolute
+# path, then as harness_scratch.
+build=""
+harness_build_setup() {
+    local name=$1 file=$2
+    shift 2
+    if [[ $# -ne 1 || ! -f $1/$file ]]; then
+        echo "usage: $0 BUILD_DIR" >&2
+        exit 2
+    fi
+    build=$(cd "$1" && pwd)
+    harness_scratch "$name"
+}
+
 # need_tools "PACKAGES" TOOL...: a missing tool ends the script as skipped (77), naming the
 # Debian packages that hold the tools; in CI ($CI set), where all are installed, as failed.
 need_tools() {
