@@ -511,6 +511,16 @@ same_lines() {
     return 1
 }
 
+# saying WHY CMD...: CMD succeeds; WHY is printed otherwise. For a plain condition:
+#   expect "one window" -- saying "$n windows" test "$n" -eq 1
+saying() {
+    local text=$1
+    shift
+    "$@" && return 0
+    echo "$text"
+    return 1
+}
+
 # passes CMD...: CMD succeeds; its output, on one line, otherwise.
 passes() {
     local out
