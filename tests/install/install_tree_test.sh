@@ -42,11 +42,7 @@ for png in "$prefix"/share/icons/hicolor/*x*/apps/*.png; do
         awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
     [[ "${w}x$h" == "$size" ]] || wrong+=("$size is ${w}x$h")
 done
-if ((${#wrong[@]})); then
-    not_ok "icon sizes match their folders" "${wrong[*]}"
-else
-    ok "icon sizes match their folders"
-fi
+expect "icon sizes match their folders" -- saying "${wrong[*]}" test "${#wrong[@]}" -eq 0
 
 desktop=$(echo "$prefix"/share/applications/*.desktop)
 key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }

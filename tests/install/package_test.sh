@@ -45,11 +45,8 @@ echo "# package size: $(stat -c %s "$deb") bytes"
 exact=("Package=conteggo" "Version=$version" "Section=utils")
 for entry in "${exact[@]}"; do
     value=$(dpkg-deb -f "$deb" "${entry%%=*}" 2>/dev/null)
-    if [[ $value == "${entry#*=}" ]]; then
-        ok "control field ${entry%%=*} is ${entry#*=}"
-    else
-        not_ok "control field ${entry%%=*} is ${entry#*=}" "it is '$value'"
-    fi
+    expect "control field ${entry%%=*} is ${entry#*=}" -- \
+        saying "it is '$value'" test "$value" == "${entry#*=}"
 done
 relations=(Depends:libqt6widgets6 Depends:libcanberra0 Depends:libxcb1 Depends:fonts-liberation
     Recommends:libcanberra-pulse)
@@ -57,11 +54,8 @@ for entry in "${relations[@]}"; do
     field=${entry%%:*}
     # The package names alone, one a line, without versions or alternatives' bars.
     names=$(dpkg-deb -f "$deb" "$field" 2>/dev/null | sed 's/[,|]/\n/g' | awk '{ print $1 }')
-    if grep -qx -- "${entry#*:}" <<<"$names"; then
-        ok "$field names ${entry#*:}"
-    else
-        not_ok "$field names ${entry#*:}" "$field: $(tr '\n' ' ' <<<"$names")"
-    fi
+    expect "$field names ${entry#*:}" -- \
+        saying "$field: $(tr '\n' ' ' <<<"$names")" grep -qx -- "${entry#*:}" <<<"$names"
 done
 
 actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' | LC_ALL=C sort)
