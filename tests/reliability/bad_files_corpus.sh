@@ -65,15 +65,15 @@ make_bad_files() {
         expect_count=0
         expect_positions=$DEFAULT_EXPECTED
         ;;
-    beyond_ranges) # 70000 does not fit the 16-bit lines
+    beyond_ranges) # 5000000000 does not fit the 32-bit place lines, 70000 not the 16-bit advance
         printf '1e400\r\n' >"$count"
-        printf '2460\r\n70000\r\n1e400\r\n70000\r\n#TRUE#\r\n' >"$positions"
+        printf '2460\r\n5000000000\r\n1e400\r\n70000\r\n#TRUE#\r\n' >"$positions"
         expect_count=0
         expect_positions="2460 2460 60 0 #TRUE#" # a bad left edge takes the top's value
         ;;
     negative_beyond_ranges)
         printf -- '-1e400\r\n' >"$count"
-        printf -- '-70000\r\n8715\r\n-1e400\r\n-70000\r\n#TRUE#\r\n' >"$positions"
+        printf -- '-5000000000\r\n8715\r\n-1e400\r\n-70000\r\n#TRUE#\r\n' >"$positions"
         expect_count=0
         expect_positions="0 8715 60 0 #TRUE#" # a bad top is 0, not negative: the rest is read
         ;;
