@@ -1,7 +1,6 @@
 #include "form1.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -34,12 +33,8 @@ Form1::Form1(const Clock& clock, SoundPlayer& player, CountFile countFile,
       stopwatch_(clock),
       positionKnown_(platformReportsWindowPlaces()) {
     buildControls();
-    // A monitor unplugged (or plugged back) while the program runs: bring the window back into
-    // sight, once Qt has settled its list of screens.
-    for (const auto signal : {&QGuiApplication::screenAdded, &QGuiApplication::screenRemoved}) {
-        connect(qApp, signal, this,
-                [this] { QTimer::singleShot(0, this, [this] { keepInSight(); }); });
-    }
+    // A monitor unplugged or made smaller while the program runs: bring the window back.
+    watchScreens(this, [this] { keepInSight(); });
     // Both windows are built afresh at each opening.
     showAlarmDialog = [this] { Dialog(*this).exec(); };
     showInformation = [this] { infomio(this).exec(); };

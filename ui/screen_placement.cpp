@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -78,6 +79,22 @@ void keepOnScreen(QWidget& window) {
     if (place != frame.topLeft()) {
         window.move(place);
     }
+}
+
+void watchScreens(QObject* context, const std::function<void()>& recheck) {
+    const auto later = [context, recheck] { QTimer::singleShot(0, context, recheck); };
+    const auto watch = [context, later](const QScreen* screen) {
+        QObject::connect(screen, &QScreen::availableGeometryChanged, context, later);
+    };
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        watch(screen);
+    }
+    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, context,
+                     [later, watch](const QScreen* screen) {
+                         watch(screen);
+                         later();
+                     });
+    QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, context, later);
 }
 
 bool platformReportsWindowPlaces() {

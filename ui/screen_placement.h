@@ -4,7 +4,9 @@
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
+#include <functional>
 
+class QObject;
 class QWidget;
 
 namespace conteggo {
@@ -24,6 +26,11 @@ QPoint visiblePlace(const QRect& frame, int titleBarHeight, const QList<QRect>& 
 // its frame, so a title bar as high as the style's is assumed above the client area, and a
 // window that has to move is given room for borders and a taller title bar.
 void keepOnScreen(QWidget& window);
+
+// Runs `recheck` whenever a screen is added or removed or its available area changes (a
+// monitor unplugged, a resolution lowered), once Qt has settled its list of screens; for as
+// long as `context` lives.
+void watchScreens(QObject* context, const std::function<void()>& recheck);
 
 // False where the platform neither places windows nor tells them their place (native Wayland).
 bool platformReportsWindowPlaces();
