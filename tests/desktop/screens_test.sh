@@ -133,4 +133,18 @@ for at in "3000 500" "2000 2000" "-5000 40" "100000 100000"; do
     fi
 done
 
+desktop_down
+
+# The place a second monitor left behind on a lone 1920 x 1200 screen: 30000 twips each way.
+start_desktop -screen 0 1920x1200x24
+work=$(new_dir work)
+printf '30000\r\n30000\r\n60\r\n0\r\n#FALSE#\r\n' >"$work/timerpos.txt"
+if open_in "$work"; then
+    expect "30000 twips on 1920 x 1200: opens in sight" -- poll 10 frame_inside 0 0 1920 1200
+    echo "# it opened at $fx,$fy"
+    expect "30000 twips on 1920 x 1200: closes" -- close_app
+else
+    not_ok "30000 twips on 1920 x 1200: opens" "$why"
+fi
+
 report_end
