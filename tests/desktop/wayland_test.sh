@@ -19,6 +19,10 @@ if ! compgen -G "$plugins/platforms/libqwayland-*.so" >/dev/null; then
     exit 77
 fi
 
+# A private configuration folder and the leak suppressions of a sanitized build, as on the X
+# desktops; the program's own environment below takes X11 away.
+desktop_environment
+
 socket=conteggo-wayland
 weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
     >"$top/weston.log" 2>&1 &
