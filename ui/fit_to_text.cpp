@@ -69,28 +69,47 @@ struct Placed {
     QPoint shift;
 };
 
-// Along one axis, a control moves by the largest growth (its own move included) of the
-// controls wholly before it; taking them by their leading edge settles each before its
-// followers.
-void settle(std::vector<Placed>& placed, Qt::Orientation axis) {
+QRect now(const Placed& p) {
+    return {p.before.topLeft() + p.shift, p.size};
+}
+
+// Whether two spans share more than one pixel: the layout lets neighbours share one.
+bool meet(int startA, int endA, int startB, int endB) {
+    return std::min(endA, endB) - std::max(startA, startB) >= 1;
+}
+
+// A control moves along `axis` by the largest reach (growth and move) of the controls wholly
+// before it on that axis that now stand beside it on the other axis; controls that started
+// on one line (a column of buttons) move together.
+bool settle(std::vector<Placed>& placed, Qt::Orientation axis) {
     const bool across = axis == Qt::Horizontal;
-    auto start = [across](const Placed& p) { return across ? p.before.left() : p.before.top(); };
-    auto end = [across](const Placed& p) { return across ? p.before.right() : p.before.bottom(); };
-    auto reach = [across](const Placed& p) {
-        return across ? p.shift.x() + p.size.width() - p.before.width()
-                      : p.shift.y() + p.size.height() - p.before.height();
+    auto start = [across](const QRect& r) { return across ? r.left() : r.top(); };
+    auto end = [across](const QRect& r) { return across ? r.right() : r.bottom(); };
+    auto side = [across](const QRect& a, const QRect& b) {
+        return across ? meet(a.top(), a.bottom(), b.top(), b.bottom())
+                      : meet(a.left(), a.right(), b.left(), b.right());
     };
-    std::sort(placed.begin(), placed.end(),
-              [&](const Placed& a, const Placed& b) { return start(a) < start(b); });
+    auto shift = [across](Placed& p) -> int& { return across ? p.shift.rx() : p.shift.ry(); };
+    bool moved = false;
     for (Placed& later : placed) {
-        int shift = 0;
         for (const Placed& earlier : placed) {
-            if (end(earlier) < start(later)) {
-                shift = std::max(shift, reach(earlier));
+            const int reach = end(now(earlier)) - end(earlier.before);
+            if (end(earlier.before) <= start(later.before) && side(now(earlier), now(later)) &&
+                reach > shift(later)) {
+                shift(later) = reach;
+                moved = true;
             }
         }
-        (across ? later.shift.rx() : later.shift.ry()) = shift;
     }
+    for (Placed& a : placed) {
+        for (Placed& b : placed) {
+            if (start(a.before) == start(b.before) && shift(b) > shift(a)) {
+                shift(a) = shift(b);
+                moved = true;
+            }
+        }
+    }
+    return moved;
 }
 
 }  // namespace
@@ -106,15 +125,20 @@ void fitToTexts(QWidget* window) {
             placed.push_back({control, control->geometry(), sizeForText(control), {}});
         }
     }
-    settle(placed, Qt::Horizontal);
-    settle(placed, Qt::Vertical);
+    // Moves only ever grow, so this ends; a handful of rounds settles any real window.
+    for (int round = 0; round < 32; ++round) {
+        const bool acrossMoved = settle(placed, Qt::Horizontal);
+        if (!settle(placed, Qt::Vertical) && !acrossMoved) {
+            break;
+        }
+    }
 
     // The window keeps the margin it had right of and below its controls.
     QPoint farBefore(0, 0);
     QPoint farAfter(0, 0);
     bool moved = false;
     for (const Placed& p : placed) {
-        const QRect after(p.before.topLeft() + p.shift, p.size);
+        const QRect after = now(p);
         if (after != p.before) {
             p.control->setGeometry(after);
             moved = true;
