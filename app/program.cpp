@@ -24,6 +24,10 @@ std::unique_ptr<QMessageBox> refusalBox() {
 }
 
 int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player) {
+    // Made before anything can keep the event loop busy, so a signal that came during start-up
+    // is acted upon at the loop's first turn. Until the window exists it just ends the program.
+    TerminationSignals ends;
+    QObject::connect(&ends, &TerminationSignals::received, qApp, &QCoreApplication::quit);
     if (!lock.tryAcquire()) {
         // Not an error: the copy that runs goes on, this one just ends.
         refusalBox()->exec();
@@ -38,7 +42,6 @@ int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player) {
         form.Timer1()->setInterval(autosaveMs);
     }
 
-    TerminationSignals ends;
     // Saves first, then leaves every event loop, a modal window's included.
     QObject::connect(&ends, &TerminationSignals::received, &form, [&form] {
         form.closingSequence();
