@@ -10,4 +10,6 @@ INSTALL_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file libglib2.0-bin
 SOUND_TEST_PACKAGES=(pulseaudio pulseaudio-utils sox xvfb xdotool dbus)
 RELIABILITY_TEST_PACKAGES=(xvfb openbox x11-utils xdotool dbus)
 BAD_FILES_TEST_PACKAGES=(xvfb xdotool dbus)
+ACCESS_TEST_PACKAGES=(xvfb openbox x11-utils xdotool at-spi2-core python3-pyatspi python3-pil
+    imagemagick librsvg2-bin adwaita-qt6)
 LINT_PACKAGES=(shellcheck)

@@ -45,7 +45,7 @@ QColor readableColour(const QColor& described, const QColor& background) {
     for (int step = 0; step < 24; ++step) {
         const double middle = (low + high) / 2;
         if (contrastRatio(withLightness(described, middle).toRgb(), background) >=
-            kMinimumContrast) {
+            kTargetContrast) {
             high = middle;
         } else {
             low = middle;
@@ -53,7 +53,7 @@ QColor readableColour(const QColor& described, const QColor& background) {
     }
     QColor lighter = withLightness(described, high).toRgb();
     // Rounding to 8 bits can cost a hair of contrast; the next step up restores it.
-    while (contrastRatio(lighter, background) < kMinimumContrast && high < 1.0) {
+    while (contrastRatio(lighter, background) < kTargetContrast && high < 1.0) {
         high = std::min(1.0, high + 1.0 / 255);
         lighter = withLightness(described, high).toRgb();
     }

@@ -16,11 +16,15 @@ double contrastRatio(const QColor& a, const QColor& b);
 // True when white text would read better on `background` than black text.
 bool isDarkBackground(const QColor& background);
 
-// The least contrast a text colour must reach on a dark background.
+// The least contrast a text colour must reach on a dark background (WCAG AA)...
 constexpr double kMinimumContrast = 4.5;
+// ...and what the colours aim at: the edges of thin, smoothed strokes fall a little short of
+// the colour itself.
+constexpr double kTargetContrast = 4.75;
 
-// `described` itself on a light background; on a dark one, the lightest needed version of
-// its hue and saturation with at least kMinimumContrast against `background`.
+// `described` itself on a light background, or wherever it already reaches
+// kMinimumContrast; on a dark one otherwise, the least lightened version of its hue and
+// saturation with kTargetContrast against `background`.
 QColor readableColour(const QColor& described, const QColor& background);
 
 }  // namespace conteggo
