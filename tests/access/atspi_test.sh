@@ -5,6 +5,7 @@
 # F1 opens the information window.
 # Usage: atspi_test.sh PATH_TO_CONTEGGO
 set -u
+# shellcheck source=SCRIPTDIR/../support/harness.sh
 source "$(dirname "$0")/../support/harness.sh"
 harness_setup conteggo-atspi "$@"
 need_tools "xvfb openbox x11-utils xdotool at-spi2-core python3-pyatspi" \

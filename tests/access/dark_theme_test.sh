@@ -4,6 +4,7 @@
 # coloured lines reach a contrast of 4.5:1 with the background actually drawn.
 # Usage: dark_theme_test.sh PATH_TO_CONTEGGO
 set -u
+# shellcheck source=SCRIPTDIR/../support/harness.sh
 source "$(dirname "$0")/../support/harness.sh"
 harness_setup conteggo-dark-theme "$@"
 need_tools "xvfb openbox x11-utils xdotool imagemagick python3-pil" \

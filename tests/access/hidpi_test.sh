@@ -4,6 +4,7 @@
 # matches the double-size drawing far better than a stretched one.
 # Usage: hidpi_test.sh PATH_TO_CONTEGGO
 set -u
+# shellcheck source=SCRIPTDIR/../support/harness.sh
 source "$(dirname "$0")/../support/harness.sh"
 harness_setup conteggo-hidpi "$@"
 need_tools "xvfb openbox x11-utils xdotool imagemagick librsvg2-bin python3-pil" \
