@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -10,6 +11,18 @@
 
 namespace conteggo {
 
+std::unique_ptr<QMessageBox> refusalBox() {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("info"),
+                                             QStringLiteral("Conteggo è già in esecuzione"),
+                                             QMessageBox::Ok);
+    // The stop sign is a picture; a screen reader says what it means.
+    if (auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+        icon->setAccessibleName(QStringLiteral("Errore"));
+    }
+    box->setAccessibleDescription(box->text());
+    return box;
+}
+
 int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player) {
     // Made before anything can keep the event loop busy, so a signal that came during start-up
     // is acted upon at the loop's first turn. Until the window exists it just ends the program.
@@ -17,8 +30,7 @@ int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player) {
     QObject::connect(&ends, &TerminationSignals::received, qApp, &QCoreApplication::quit);
     if (!lock.tryAcquire()) {
         // Not an error: the copy that runs goes on, this one just ends.
-        QMessageBox::critical(nullptr, QStringLiteral("info"),
-                              QStringLiteral("Conteggo è già in esecuzione"));
+        refusalBox()->exec();
         return 0;
     }
     Form1 form(clock, player);

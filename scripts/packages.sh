@@ -10,6 +10,8 @@ INSTALL_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file libglib2.0-bin
 SOUND_TEST_PACKAGES=(pulseaudio pulseaudio-utils sox xvfb xdotool dbus)
 RELIABILITY_TEST_PACKAGES=(xvfb openbox x11-utils xdotool dbus)
 BAD_FILES_TEST_PACKAGES=(xvfb xdotool dbus)
+ACCESS_TEST_PACKAGES=(xvfb openbox x11-utils xdotool at-spi2-core python3-pyatspi python3-pil
+    imagemagick librsvg2-bin adwaita-qt6)
 LINT_PACKAGES=(shellcheck)
 SCREENS_TEST_PACKAGES=(xvfb openbox x11-utils x11-xserver-utils xdotool dbus weston qt6-wayland
     qt6-base-dev-tools)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 #include <functional>
 
@@ -106,11 +107,15 @@ class Form1 : public QWidget {
     void Timer2_Timer();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void buildControls();
+    void nameControls();
+    void refreshStatefulNames();
+    void applyPaletteColours();
     void setLabelColour(const QColor& colour);
     void showModeCaption();
     void armTick();
@@ -129,6 +134,7 @@ class Form1 : public QWidget {
     bool positionKnown_ = true;
     QPoint fileTwips_;  // lines 2 and 1 of "timerpos.txt" as start-up found them
     bool closed_ = false;
+    QColor labelColour_;  // as described; drawn lighter on a dark window
 
     QPushButton* suono2_ = nullptr;
     QPushButton* primopiano_ = nullptr;
