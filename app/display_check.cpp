@@ -2,6 +2,7 @@
 
 #include <xcb/xcb.h>
 
+#include <QGuiApplication>
 #include <QtGlobal>
 #include <algorithm>
 #include <cstdio>
@@ -99,6 +100,13 @@ QString platformFailureText(bool noPlugin) {
     }
     return QStringLiteral("impossibile avviare la piattaforma grafica \"%1\" di Qt")
         .arg(QString::fromLocal8Bit(chosen));
+}
+
+void endBeforeWaylandTeardown(int status) {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
 }
 
 QString prepareDisplay() {

@@ -30,4 +30,10 @@ class PlatformStartGuard {
 // found no plugin for it.
 QString platformFailureText(bool noPlugin);
 
+// On native Wayland, ends the process at once with `status`: Qt's Wayland plugin (6.4) now and
+// then waits for ever for its event thread while the application object is torn down, and a
+// copy that never ends keeps the next start out. Call it once everything is saved and the
+// instance lock is free; elsewhere it does nothing.
+void endBeforeWaylandTeardown(int status);
+
 }  // namespace conteggo

@@ -26,10 +26,15 @@ int main(int argc, char* argv[]) {
     QFont font = QApplication::font();
     font.setPointSizeF(8.25);
     QApplication::setFont(font);
-    conteggo::FileInstanceLock lock;
-    conteggo::MonotonicClock clock;
-    // The default sounds lie beside the program: share/conteggo/sounds, installed or built.
-    conteggo::CanberraPlayer player(QCoreApplication::applicationDirPath() +
-                                    QStringLiteral("/../share/conteggo/sounds"));
-    return conteggo::runProgram(lock, clock, player);
+    int status = 0;
+    {
+        conteggo::FileInstanceLock lock;
+        conteggo::MonotonicClock clock;
+        // The default sounds lie beside the program: share/conteggo/sounds, installed or built.
+        conteggo::CanberraPlayer player(QCoreApplication::applicationDirPath() +
+                                        QStringLiteral("/../share/conteggo/sounds"));
+        status = conteggo::runProgram(lock, clock, player);
+    }
+    conteggo::endBeforeWaylandTeardown(status);  // saved, and the lock is free
+    return status;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program on a native Wayland session (a headless weston, no X display): it starts, ends
-# through its closing sequence, and writes lines 1 and 2 of "timerpos.txt" back as they were,
-# since Wayland tells a window nothing of its place. Without Qt's Wayland plugin (a copy of the
+# through its closing sequence (and does end: Qt's Wayland teardown can hang), and writes lines
+# 1 and 2 of "timerpos.txt" back as they were, since Wayland tells a window nothing of its place. Without Qt's Wayland plugin (a copy of the
 # program beside a qt.conf whose plugin folder lacks it) it says so in one line and ends with
 # status 1, writing nothing.
 # Usage: wayland_test.sh PATH_TO_CONTEGGO
@@ -19,8 +19,8 @@ if ! compgen -G "$plugins/platforms/libqwayland-*.so" >/dev/null; then
     exit 77
 fi
 
-# A private configuration folder and the leak suppressions of a sanitized build, as on the X
-# desktops; the program's own environment below takes X11 away.
+# A private configuration folder, as on the X desktops; the program's own environment below
+# takes X11 away.
 desktop_environment
 
 socket=conteggo-wayland
@@ -54,13 +54,24 @@ one_line_naming() {
     return 1
 }
 
+# rewritten FILE INODE: FILE is there and is not the file that had INODE (each save puts a new
+# file in place of the old one).
+rewritten() {
+    local now
+    now=$(stat -c %i -- "$1" 2>/dev/null) || { why="no $1"; return 1; }
+    [[ $now != "$2" ]] && return 0
+    why="$1 was not written"
+    return 1
+}
+
 # run_session NAME POSITIONS EXPECTED: starts the program on weston over a place file holding
 # POSITIONS (none when empty), ends it through its closing sequence and compares the file.
 run_session() {
-    local name=$1 positions=$2 expected=$3 work pid
+    local name=$1 positions=$2 expected=$3 work pid before
     work=$(new_dir work)
     [[ -n $positions ]] && printf '%s' "$positions" >"$work/timerpos.txt"
     printf '3725\r\n' >"$work/conteggo.txt"
+    before=$(stat -c %i -- "$work/timerpos.txt" 2>/dev/null)
     start_app "$work" "${wayland_env[@]}" WAYLAND_DEBUG=client
     pid=$started
     if ! poll 30 window_shown; then
@@ -72,6 +83,7 @@ run_session() {
     # The session's end (SIGTERM) runs the same closing sequence as the window's close box.
     kill -TERM "$pid"
     expect "$name: ends with status 0" -- ends_well "$pid"
+    expect "$name: the closing wrote timerpos.txt" -- rewritten "$work/timerpos.txt" "$before"
     load "$work/timerpos.txt"
     expect "$name: lines 1 and 2 as they were" -- \
         saying "timerpos.txt is $(shown)" test "$contents" == "$expected"
