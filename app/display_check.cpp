@@ -98,6 +98,14 @@ QString platformFailureText(bool noPlugin) {
         return QStringLiteral("impossibile aprire lo schermo Wayland \"%1\"")
             .arg(QString::fromLocal8Bit(qgetenv("WAYLAND_DISPLAY")));
     }
+    if (chosen.startsWith("xcb") && noPlugin) {
+        return QStringLiteral("manca il plugin X11 di Qt: reinstallare il pacchetto libqt6gui6");
+    }
+    if (chosen.startsWith("xcb")) {
+        // The X server went, or refused us, between the check before Qt started and now.
+        return QStringLiteral("impossibile aprire lo schermo \"%1\"")
+            .arg(QString::fromLocal8Bit(qgetenv("DISPLAY")));
+    }
     return QStringLiteral("impossibile avviare la piattaforma grafica \"%1\" di Qt")
         .arg(QString::fromLocal8Bit(chosen));
 }
