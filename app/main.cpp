@@ -7,8 +7,18 @@
 #include "display_check.h"
 #include "instance_lock.h"
 #include "program.h"
+#include "verb_command.h"
 
 int main(int argc, char* argv[]) {
+    // A plain start has nothing to read from its command line.
+    std::optional<conteggo::Verb> verb;
+    if (argc > 1) {
+        const conteggo::CommandOutcome outcome = conteggo::runCommandLine(argc, argv);
+        if (outcome.exitStatus) {
+            return *outcome.exitStatus;
+        }
+        verb = outcome.verb;
+    }
     const QString noDisplay = conteggo::prepareDisplay();
     if (!noDisplay.isEmpty()) {
         std::fprintf(stderr, "Conteggo: %s\n", noDisplay.toLocal8Bit().constData());
@@ -26,5 +36,5 @@ int main(int argc, char* argv[]) {
     // The default sounds lie beside the program: share/conteggo/sounds, installed or built.
     conteggo::CanberraPlayer player(QCoreApplication::applicationDirPath() +
                                     QStringLiteral("/../share/conteggo/sounds"));
-    return conteggo::runProgram(lock, clock, player);
+    return conteggo::runProgram(lock, clock, player, verb);
 }

@@ -6,12 +6,28 @@
 
 #include "form1.h"
 #include "instance_lock.h"
+#include "runtime_path.h"
 #include "termination_signals.h"
+#include "verb_client.h"
+#include "verb_server.h"
 
 namespace conteggo {
 
-int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player) {
+namespace {
+
+// How long a command waits for a copy that won the start to take verbs: its start-up reads
+// two files and shows a window, on a machine that may be busy.
+constexpr int kListenWaitMs = 10000;
+
+}  // namespace
+
+int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player,
+               std::optional<Verb> verb) {
+    const QString socketPath = runtimeFilePath(QStringLiteral("socket"));
     if (!lock.tryAcquire()) {
+        if (verb) {
+            return sendWhenListening(socketPath, *verb, kListenWaitMs);
+        }
         // Not an error: the copy that runs goes on, this one just ends.
         QMessageBox::critical(nullptr, QStringLiteral("info"),
                               QStringLiteral("Conteggo è già in esecuzione"));
@@ -38,6 +54,13 @@ int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player) {
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &form, &Form1::closingSequence);
 
     form.show();
+    if (verb) {
+        form.applyVerb(*verb);  // a stopped window allows each of the verbs that start it
+    }
+    // Verbs from later commands, once this copy's own verb is done.
+    VerbServer verbs(socketPath, [&form](Verb later) { return form.applyVerb(later); });
+    verbs.listen();
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &verbs, &VerbServer::close);
     return QApplication::exec();
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+#include "verb.h"
+
 namespace conteggo {
 
 class Clock;
@@ -7,7 +11,10 @@ class InstanceLock;
 class SoundPlayer;
 
 // The program once the application object exists: refuses a second copy, otherwise restores
-// and shows the main window and runs until it closes. Returns the exit status.
-int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player);
+// and shows the main window, applies `verb` if given, takes verbs from later commands and
+// runs until it closes. Returns the exit status. A command whose verb met another copy
+// starting at the same moment hands the verb to that copy instead of being refused.
+int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player,
+               std::optional<Verb> verb = std::nullopt);
 
 }  // namespace conteggo

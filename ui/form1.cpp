@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -112,10 +113,52 @@ void Form1::InPrimoPiano(bool pp) {
 
 void Form1::modalBracket(const std::function<void()>& showModal) {
     InPrimoPiano(false);
+    ++modalDepth_;
     if (showModal) {
         showModal();
     }
+    --modalDepth_;
     InPrimoPiano(primop_);
+}
+
+VerbAnswer Form1::applyVerb(Verb verb) {
+    if (closed_) {
+        return VerbAnswer::Closing;
+    }
+    if (modalDepth_ > 0 || QApplication::activeModalWidget() != nullptr) {
+        return VerbAnswer::ModalOpen;
+    }
+    const bool running = stopwatch_.attivo();
+    switch (verb) {
+        case Verb::Start:
+            if (running) {
+                return VerbAnswer::Running;
+            }
+            parti_Click();
+            break;
+        case Verb::Stop:
+            if (!running) {
+                return VerbAnswer::Stopped;
+            }
+            ferma_Click();
+            break;
+        case Verb::Toggle:
+            running ? ferma_Click() : parti_Click();
+            break;
+        case Verb::Reset:
+            if (running) {
+                return VerbAnswer::Running;
+            }
+            azzera_Click();
+            break;
+        case Verb::Show:
+            // Brings back a minimised window without hiding and showing it again.
+            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+            raise();
+            activateWindow();
+            break;
+    }
+    return VerbAnswer::Done;
 }
 
 void Form1::primopiano_Click() {

@@ -9,6 +9,7 @@
 #include "elapsed_text.h"
 #include "position_file.h"
 #include "stopwatch.h"
+#include "verb.h"
 
 class QLabel;
 class QPushButton;
@@ -49,6 +50,12 @@ class Form1 : public QWidget {
 
     // Leaves the top layer while `showModal` runs a modal window, then applies the wish again.
     void modalBracket(const std::function<void()>& showModal);
+
+    // A command from outside (conteggo --start and the others), worked through the handler of
+    // the button it stands for, or refused, doing nothing, where the window would not let the
+    // user do the same: no start or reset while running, no stop while stopped, nothing while
+    // a modal window is open.
+    VerbAnswer applyVerb(Verb verb);
 
     // Shows or hides the alarm's bar and sound button and sets the height to match.
     void setAlarmShape(bool on);
@@ -119,6 +126,7 @@ class Form1 : public QWidget {
     bool onTop_ = false;
     std::int16_t i_ = 0;
     bool closed_ = false;
+    int modalDepth_ = 0;  // modal windows open through the bracket
 
     QPushButton* suono2_ = nullptr;
     QPushButton* primopiano_ = nullptr;
