@@ -41,7 +41,8 @@ Delivery sendVerb(const QString& path, Verb verb) {
     const QDeadlineTimer deadline(kAnswerMs);
     QByteArray reply;
     while (!reply.contains('\n') && reply.size() <= kMaxMessageBytes && !deadline.hasExpired()) {
-        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(deadline.remainingTime())) {
+        if (socket.bytesAvailable() == 0 &&
+            !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
             break;
         }
         reply += socket.readAll();
