@@ -7,10 +7,12 @@
 #include "display_check.h"
 #include "instance_lock.h"
 #include "program.h"
+#include "termination_signals.h"
 #include "verb_command.h"
 
 int main(int argc, char* argv[]) {
-    // A plain start has nothing to read from its command line.
+    // A plain start has nothing to read from its command line. A command that only delivers
+    // a verb ends as commands do on a termination signal.
     std::optional<conteggo::Verb> verb;
     if (argc > 1) {
         const conteggo::CommandOutcome outcome = conteggo::runCommandLine(argc, argv);
@@ -19,6 +21,8 @@ int main(int argc, char* argv[]) {
         }
         verb = outcome.verb;
     }
+    // Then at once, so that no termination signal sent while the program starts is lost.
+    conteggo::catchTerminationSignals();
     const QString noDisplay = conteggo::prepareDisplay();
     if (!noDisplay.isEmpty()) {
         std::fprintf(stderr, "Conteggo: %s\n", noDisplay.toLocal8Bit().constData());

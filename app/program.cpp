@@ -23,6 +23,10 @@ constexpr int kListenWaitMs = 10000;
 
 int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player,
                std::optional<Verb> verb) {
+    // Made before anything can keep the event loop busy, so a signal that came during start-up
+    // is acted upon at the loop's first turn. Until the window exists it just ends the program.
+    TerminationSignals ends;
+    QObject::connect(&ends, &TerminationSignals::received, qApp, &QCoreApplication::quit);
     const QString socketPath = runtimeFilePath(QStringLiteral("socket"));
     if (!lock.tryAcquire()) {
         if (verb) {
@@ -42,7 +46,6 @@ int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player,
         form.Timer1()->setInterval(autosaveMs);
     }
 
-    TerminationSignals ends;
     // Saves first, then leaves every event loop, a modal window's included.
     QObject::connect(&ends, &TerminationSignals::received, &form, [&form] {
         form.closingSequence();
