@@ -10,4 +10,5 @@ INSTALL_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file libglib2.0-bin
 SOUND_TEST_PACKAGES=(pulseaudio pulseaudio-utils sox xvfb xdotool dbus)
 RELIABILITY_TEST_PACKAGES=(xvfb openbox x11-utils xdotool dbus)
 BAD_FILES_TEST_PACKAGES=(xvfb xdotool dbus)
+VERBS_TEST_PACKAGES=(xvfb openbox x11-utils xdotool dbus python3 util-linux)
 LINT_PACKAGES=(shellcheck)
