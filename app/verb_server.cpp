@@ -79,6 +79,8 @@ void VerbServer::take(QLocalSocket* socket) {
         open_.remove(socket);
     });
     QTimer::singleShot(deadlineMs_, socket, [this, socket] {
+        // On a busy machine the deadline may come before the news of bytes already there.
+        readMessage(socket);
         if (open_.contains(socket)) {
             drop(socket, "nessun messaggio in tempo");
         }

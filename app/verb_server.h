@@ -23,7 +23,8 @@ class VerbServer : public QObject {
   public:
     using Handler = std::function<VerbAnswer(Verb)>;
 
-    static constexpr int kDefaultDeadlineMs = 2000;
+    // A client writes its message as soon as it is connected; this leaves room for a busy machine.
+    static constexpr int kDefaultDeadlineMs = 5000;
     // More connections than this at once are cut at once: one process cannot tie the
     // program up with idle connections.
     static constexpr int kMaxOpenConnections = 64;

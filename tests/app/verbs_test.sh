@@ -68,6 +68,15 @@ unchanged() {
     return 1
 }
 
+# map_state_is W STATE: xwininfo's map state of window W (IsViewable, IsUnMapped).
+map_state_is() {
+    local state
+    state=$(xwininfo -id "$1" 2>/dev/null | sed -n 's/.*Map State: *//p')
+    [[ $state == "$2" ]] && return 0
+    why="map state $state"
+    return 1
+}
+
 counting() { poll 5 title_matches "$w" "$COUNT_RE"; }
 stopped() { poll 5 title_is "$w" "$TITLE"; }
 
@@ -128,6 +137,11 @@ stopped_and_running() {
     expect "stopped: --stop refused" -- verb_gives stop 1 "già fermo"
     expect "stopped: --show" -- verb_gives show 0
     expect "stopped: --show changes nothing" -- title_is "$w" "$TITLE"
+    timeout 5 xdotool windowminimize "$w" >/dev/null 2>&1
+    if poll 5 map_state_is "$w" IsUnMapped; then
+        expect "minimised: --show" -- verb_gives show 0
+        expect "minimised: --show brings the window back" -- poll 5 map_state_is "$w" IsViewable
+    fi
     expect "stopped: --start" -- verb_gives start 0
     expect "stopped: --start starts the count" -- counting
     expect "running: --start refused" -- verb_gives start 1 "già in corso"
@@ -256,7 +270,8 @@ fifty_at_once() {
     new_work
     expect "$name: window" -- running_copy || return
     many_at_once 50 toggle
-    expect "$name: 50 toggles all done" -- saying "statuses:$statuses" \
+    expect "$name: 50 toggles all done" -- \
+        saying "statuses:$statuses; $(cat "$top"/many.*.err | sort | uniq -c | head -n 3)" \
         test "$statuses" == " 50 0 "
     expect "$name: an even number of toggles leaves it stopped" -- stopped
     expect "$name: the file holds a count" -- saying "conteggo.txt: $(shown)" \
