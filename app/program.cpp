@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -12,6 +13,18 @@
 #include "verb_server.h"
 
 namespace conteggo {
+
+std::unique_ptr<QMessageBox> refusalBox() {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("info"),
+                                             QStringLiteral("Conteggo è già in esecuzione"),
+                                             QMessageBox::Ok);
+    // The stop sign is a picture; a screen reader says what it means.
+    if (auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+        icon->setAccessibleName(QStringLiteral("Errore"));
+    }
+    box->setAccessibleDescription(box->text());
+    return box;
+}
 
 namespace {
 
@@ -33,8 +46,7 @@ int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player,
             return sendWhenListening(socketPath, *verb, kListenWaitMs);
         }
         // Not an error: the copy that runs goes on, this one just ends.
-        QMessageBox::critical(nullptr, QStringLiteral("info"),
-                              QStringLiteral("Conteggo è già in esecuzione"));
+        refusalBox()->exec();
         return 0;
     }
     Form1 form(clock, player);

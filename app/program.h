@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMessageBox>
+#include <memory>
 #include <optional>
 
 #include "verb.h"
@@ -16,5 +18,8 @@ class SoundPlayer;
 // starting at the same moment hands the verb to that copy instead of being refused.
 int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player,
                std::optional<Verb> verb = std::nullopt);
+
+// The box that tells a second copy the program already runs, ready to show.
+std::unique_ptr<QMessageBox> refusalBox();
 
 }  // namespace conteggo

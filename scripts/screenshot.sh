@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the main window, frame included, on a private X server:
-# docs/screenshot-alarm-off.png (first start, no files) and docs/screenshot-alarm-on.png
-# (alarm every 5 minutes with a 1-minute warning, count at 1:02:05).
+# docs/screenshot-alarm-off.png (first start, no files), docs/screenshot-alarm-on.png
+# (alarm every 5 minutes with a 1-minute warning, count at 1:02:05), and the alarm-on window
+# at 200 % (docs/screenshot-200-percent.png) and under the dark Adwaita style
+# (docs/screenshot-dark.png).
 # Usage: scripts/screenshot.sh
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/scripts/packages.sh"
 bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" \
-    "${DESKTOP_TEST_PACKAGES[@]}" x11-apps imagemagick || exit 1
+    "${DESKTOP_TEST_PACKAGES[@]}" x11-apps imagemagick adwaita-qt6 || exit 1
 
 cmake -S "$root" -B "$root/build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
     cmake --build "$root/build" -j "$(nproc)" --target conteggo || exit 1
-app="$root/build/app/conteggo"
 
 # shellcheck source=SCRIPTDIR/../tests/support/harness.sh
 source "$root/tests/support/harness.sh"
+app="$root/build/app/conteggo" # after the harness, which starts with none
 harness_scratch conteggo-screenshot
 start_desktop
 # The pointer out of the way, so no button shows hovered and no tip opens.
@@ -24,7 +26,8 @@ xdotool mousemove 1023 767
 framed() { window_frame "$1"; }
 
 # Starts the program in a scratch folder holding the given files (name, contents, ...),
-# and saves its framed window to docs/NAME.png.
+# with $shot_env added to its environment, and saves its framed window to docs/NAME.png.
+shot_env=()
 shoot() {
     local name=$1 work
     shift
@@ -33,7 +36,7 @@ shoot() {
         printf '%s' "$2" >"$work/$1"
         shift 2
     done
-    start_app "$work" XDG_RUNTIME_DIR="$(new_dir runtime)"
+    start_app "$work" XDG_RUNTIME_DIR="$(new_dir runtime)" "${shot_env[@]}"
     if ! main_window "$started" || ! poll 10 framed "$w"; then
         echo "no framed window for $name: $why $frame_error" >&2
         exit 1
@@ -62,3 +65,8 @@ shoot screenshot-alarm-off
 shoot screenshot-alarm-on \
     timerpos.txt $'0\r\n0\r\n300\r\n60\r\n#TRUE#\r\n' \
     conteggo.txt $'3725\r\n'
+alarm_on=(timerpos.txt $'0\r\n0\r\n300\r\n60\r\n#TRUE#\r\n' conteggo.txt $'3725\r\n')
+shot_env=(QT_SCALE_FACTOR=2)
+shoot screenshot-200-percent "${alarm_on[@]}"
+shot_env=(QT_STYLE_OVERRIDE=Adwaita-Dark)
+shoot screenshot-dark "${alarm_on[@]}"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 #include <functional>
 
@@ -105,11 +106,15 @@ class Form1 : public QWidget {
     void Timer2_Timer();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void buildControls();
+    void nameControls();
+    void refreshStatefulNames();
+    void applyPaletteColours();
     void setLabelColour(const QColor& colour);
     void showModeCaption();
     void armTick();
@@ -127,6 +132,7 @@ class Form1 : public QWidget {
     std::int16_t i_ = 0;
     bool closed_ = false;
     int modalDepth_ = 0;  // modal windows open through the bracket
+    QColor labelColour_;  // as described; drawn lighter on a dark window
 
     QPushButton* suono2_ = nullptr;
     QPushButton* primopiano_ = nullptr;
