@@ -23,12 +23,11 @@ QString lockPath() {
 
 }  // namespace
 
-FileInstanceLock::FileInstanceLock()
-    : path_(lockPath()), lock_(std::make_unique<QLockFile>(path_)) {
+InstanceLock::InstanceLock() : path_(lockPath()), lock_(std::make_unique<QLockFile>(path_)) {
     lock_->setStaleLockTime(0);  // stale only when its process is gone, however old
 }
 
-bool FileInstanceLock::tryAcquire() {
+bool InstanceLock::tryAcquire() {
     if (lock_->tryLock(0)) {
         return true;
     }

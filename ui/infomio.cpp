@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "form1.h"
 #include "label_fit.h"
 #include "pictures.h"
 #include "twips.h"
@@ -28,7 +27,7 @@ QLabel* label(const QString& text, const QRect& geometry, const QColor& colour, 
 
 }  // namespace
 
-infomio::infomio(QWidget* parent)
+infomio::infomio(const QString& title, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("INFO"));
@@ -40,8 +39,7 @@ infomio::infomio(QWidget* parent)
     picture1->setPixmap(QPixmap(picture("info_bubble", 32)));
     picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QLabel* version = label(QString::fromUtf8(Form1::kTitle), twipsRect(1080, 120, 1935, 375),
-                            QColor(192, 0, 0), this);
+    QLabel* version = label(title, twipsRect(1080, 120, 1935, 375), QColor(192, 0, 0), this);
     QFont bold = version->font();
     bold.setBold(true);
     version->setFont(bold);

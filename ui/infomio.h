@@ -4,13 +4,13 @@
 
 namespace conteggo {
 
-// "INFO": the version, the credits and how the program keeps its data. Only fixed texts and
-// a picture; closed with the close box.
+// "INFO": the program's title with its version, the credits and how the program keeps its
+// data. Only fixed texts and a picture; closed with the close box.
 class infomio : public QDialog {
     Q_OBJECT
 
   public:
-    explicit infomio(QWidget* parent = nullptr);
+    explicit infomio(const QString& title, QWidget* parent = nullptr);
 
   protected:
     void showEvent(QShowEvent* event) override;
