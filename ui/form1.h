@@ -35,6 +35,7 @@
 #include "elapsed_text.h"
 #include "position_file.h"
 #include "stopwatch.h"
+#include "version.h"
 
 class QLabel;
 class QPushButton;
@@ -52,7 +53,7 @@ class Form1 : public QWidget {
     Q_OBJECT
 
   public:
-    static constexpr const char* kTitle = "Conteggo (ver. 10)";
+    static constexpr const char* kTitle = kProgramTitle;
 
     // The files are looked up by bare name in the working directory unless the paths say else.
     Form1(const Clock& clock, SoundPlayer& player, CountFile countFile = CountFile(),

@@ -15,6 +15,7 @@
 #include "form1.h"
 #include "infomio.h"
 #include "number_testing.h"
+#include "program_title.h"
 #include "progress_bar.h"
 
 using conteggo::AlarmSettings;
@@ -216,7 +217,7 @@ class TestDialog : public QObject {
             QCOMPARE(info.windowTitle(), QStringLiteral("INFO"));
             const auto labels = info.findChildren<QLabel*>();
             const bool hasVersion = std::any_of(labels.begin(), labels.end(), [](QLabel* l) {
-                return l->text() == QStringLiteral("Conteggo (ver. 10)");
+                return l->text() == programTitle();
             });
             QVERIFY(hasVersion);
             const QPoint centre = info.screen()->availableGeometry().center();
