@@ -34,7 +34,7 @@ class TestInstanceLock : public QObject {
 
     void unfinishedLockFile() {
         QFETCH(int, ageSeconds);
-        QFile file(runtime_->filePath("conteggo.lock"));
+        QFile file(runtime_->filePath(QStringLiteral("conteggo.lock")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
                                  QFileDevice::FileModificationTime));

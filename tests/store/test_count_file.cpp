@@ -68,14 +68,14 @@ class TestCountFile : public QObject {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, loaded);
         QTemporaryDir dir;
-        const CountFile file(dir.filePath("conteggo.txt"));
+        const CountFile file(dir.filePath(QStringLiteral("conteggo.txt")));
         if (bytes == "device") {
-            QVERIFY(QFile::link("/dev/zero", file.path()));
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file.path()));
         } else if (bytes != "missing") {
             QVERIFY(writeFile(file.path(), bytes));
         }
         const auto count = file.load();
-        QCOMPARE(count ? describe(*count) : "nothing", loaded);
+        QCOMPARE(count ? describe(*count) : QStringLiteral("nothing"), loaded);
     }
 
     // The count it is given, one line, in the kind it comes in; an empty one as a blank line.
@@ -91,7 +91,7 @@ class TestCountFile : public QObject {
     void savesTheCountItIsGiven() {
         QFETCH(Number, count);
         QTemporaryDir dir;
-        const CountFile file(dir.filePath("conteggo.txt"));
+        const CountFile file(dir.filePath(QStringLiteral("conteggo.txt")));
         QVERIFY(file.save(count));
         QTEST(contents(file.path()), "written");
     }
@@ -107,12 +107,12 @@ class TestCountFile : public QObject {
     void failedSaveKeepsTheOldFile() {
         QFETCH(QString, fault);
         QTemporaryDir dir;
-        const QString path = dir.filePath("conteggo.txt");
-        if (fault == "folder") {
-            QVERIFY(QDir(dir.path()).mkdir("conteggo.txt"));
-            QVERIFY(writeFile(path + "/inside", "3725\r\n"));
-        } else if (fault == "device") {
-            QVERIFY(QFile::link("/dev/zero", path));
+        const QString path = dir.filePath(QStringLiteral("conteggo.txt"));
+        if (fault == QLatin1String("folder")) {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("conteggo.txt")));
+            QVERIFY(writeFile(path + QLatin1String("/inside"), "3725\r\n"));
+        } else if (fault == QLatin1String("device")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
         } else {
             if (geteuid() == 0) {
                 QSKIP("root writes into read-only folders");
@@ -129,9 +129,9 @@ class TestCountFile : public QObject {
 
         QVERIFY(!saved);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System), before);
-        if (fault == "folder") {
-            QCOMPARE(contents(path + "/inside"), QByteArray("3725\r\n"));
-        } else if (fault == "device") {
+        if (fault == QLatin1String("folder")) {
+            QCOMPARE(contents(path + QLatin1String("/inside")), QByteArray("3725\r\n"));
+        } else if (fault == QLatin1String("device")) {
             QCOMPARE(QFile::symLinkTarget(path), QStringLiteral("/dev/zero"));
         } else {
             QCOMPARE(contents(path), QByteArray("3725\r\n"));
@@ -144,14 +144,14 @@ class TestCountFile : public QObject {
     // A file that keeps failing is reported once, and again after it was saved in between.
     void repeatedFailureReportedOnce() {
         QTemporaryDir dir;
-        const QString path = dir.filePath("conteggo.txt");
-        QVERIFY(QDir(dir.path()).mkdir("conteggo.txt"));
+        const QString path = dir.filePath(QStringLiteral("conteggo.txt"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("conteggo.txt")));
         StderrCapture capture;
         CountFile(path).save(Number::int16(1));
         CountFile(path).save(Number::int16(2));
-        QVERIFY(QDir(dir.path()).rmdir("conteggo.txt"));
+        QVERIFY(QDir(dir.path()).rmdir(QStringLiteral("conteggo.txt")));
         QVERIFY(CountFile(path).save(Number::int16(3)));
-        QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir("conteggo.txt"));
+        QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir(QStringLiteral("conteggo.txt")));
         CountFile(path).save(Number::int16(4));
         QCOMPARE(capture.finish().count('\n'), 2);
     }

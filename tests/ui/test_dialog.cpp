@@ -31,14 +31,14 @@ struct Bench {
     QTemporaryDir dir;
     FakeClock clock;
     FakeSoundPlayer player;
-    Form1 form{clock, player, CountFile(dir.filePath("conteggo.txt")),
-               PositionFile(dir.filePath("timerpos.txt"))};
+    Form1 form{clock, player, CountFile(dir.filePath(QStringLiteral("conteggo.txt"))),
+               PositionFile(dir.filePath(QStringLiteral("timerpos.txt")))};
     Bench() { form.startUp(); }
 };
 
 // Runs `drive` on the alarm dialog once it is open modally.
 void onNextDialog(std::function<void(Dialog&)> drive) {
-    QTimer::singleShot(0, [drive = std::move(drive)] {
+    QTimer::singleShot(0, qApp, [drive = std::move(drive)] {
         auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog != nullptr);
         drive(*dialog);
@@ -48,9 +48,9 @@ void onNextDialog(std::function<void(Dialog&)> drive) {
 // Presses OK; a message box that opens is read and dismissed. Returns its title and text.
 QString pressOk(Dialog& dialog) {
     QString shown;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &dialog, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = box->windowTitle() + ": " + box->text();
+            shown = box->windowTitle() + QLatin1String(": ") + box->text();
             box->accept();
         }
     });
@@ -134,7 +134,7 @@ class TestDialog : public QObject {
         dialog.Text1()->setText(interval);
         dialog.Text2()->setText(advance);
         const QString shown = pressOk(dialog);
-        QTEST(dialog.Text1()->text() + " " + dialog.Text2()->text(), "boxesAfter");
+        QTEST(dialog.Text1()->text() + u' ' + dialog.Text2()->text(), "boxesAfter");
         if (valid) {
             QCOMPARE(shown, QString());
             QCOMPARE(dialog.result(), int(QDialog::Accepted));

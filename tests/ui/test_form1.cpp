@@ -190,10 +190,10 @@ class TestForm1 : public QObject {
         for (int second = 1; second <= 125; ++second) {
             bench.tickAt(1000 + second + 0.01);
             if (second == 50 || second == 110) {
-                expected << "suono1.wav";
+                expected << QStringLiteral("suono1.wav");
             }
             if (second == 60 || second == 120) {
-                expected << "suono2.wav";
+                expected << QStringLiteral("suono2.wav");
             }
             if (second == 60) {
                 QCOMPARE(form.PB()->value(), 60.0f);
