@@ -7,8 +7,11 @@
 #include "display_check.h"
 #include "instance_lock.h"
 #include "program.h"
+#include "termination_signals.h"
 
 int main(int argc, char* argv[]) {
+    // First of all, so that no termination signal sent while the program starts is lost.
+    conteggo::catchTerminationSignals();
     const QString noDisplay = conteggo::prepareDisplay();
     if (!noDisplay.isEmpty()) {
         std::fprintf(stderr, "Conteggo: %s\n", noDisplay.toLocal8Bit().constData());

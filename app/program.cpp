@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -10,11 +11,26 @@
 
 namespace conteggo {
 
+std::unique_ptr<QMessageBox> refusalBox() {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("info"),
+                                             QStringLiteral("Conteggo è già in esecuzione"),
+                                             QMessageBox::Ok);
+    // The stop sign is a picture; a screen reader says what it means.
+    if (auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+        icon->setAccessibleName(QStringLiteral("Errore"));
+    }
+    box->setAccessibleDescription(box->text());
+    return box;
+}
+
 int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player) {
+    // Made before anything can keep the event loop busy, so a signal that came during start-up
+    // is acted upon at the loop's first turn. Until the window exists it just ends the program.
+    TerminationSignals ends;
+    QObject::connect(&ends, &TerminationSignals::received, qApp, &QCoreApplication::quit);
     if (!lock.tryAcquire()) {
         // Not an error: the copy that runs goes on, this one just ends.
-        QMessageBox::critical(nullptr, QStringLiteral("info"),
-                              QStringLiteral("Conteggo è già in esecuzione"));
+        refusalBox()->exec();
         return 0;
     }
     Form1 form(clock, player);
@@ -26,7 +42,6 @@ int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player) {
         form.Timer1()->setInterval(autosaveMs);
     }
 
-    TerminationSignals ends;
     // Saves first, then leaves every event loop, a modal window's included.
     QObject::connect(&ends, &TerminationSignals::received, &form, [&form] {
         form.closingSequence();

@@ -4,11 +4,14 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
+#include <array>
 #include <csignal>
 
 namespace conteggo {
 
 namespace {
+
+constexpr std::array kTerminationSignals{SIGTERM, SIGINT, SIGHUP};
 
 int pipeEnds[2] = {-1, -1};  // written by the handler, read by the event loop
 
@@ -20,10 +23,30 @@ void onSignal(int) {
 
 }  // namespace
 
-TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, pipeEnds) != 0) {
+void catchTerminationSignals() {
+    if (pipeEnds[0] >= 0) {
         return;
     }
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, pipeEnds) != 0) {
+        pipeEnds[0] = pipeEnds[1] = -1;
+        return;  // the default dispositions stay: a signal still ends the program
+    }
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : kTerminationSignals) {
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
+    catchTerminationSignals();
+    if (pipeEnds[1] < 0) {
+        return;
+    }
+    // A byte written before this point is still in the pipe: the notifier reports it as soon as
+    // the event loop runs.
     notifier_ = new QSocketNotifier(pipeEnds[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
         char buffer[16];
@@ -31,17 +54,13 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
         }
         emit received();
     });
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
-        sigaction(signal, &action, nullptr);
-    }
 }
 
 TerminationSignals::~TerminationSignals() {
-    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    if (pipeEnds[0] < 0) {
+        return;
+    }
+    for (int signal : kTerminationSignals) {
         std::signal(signal, SIG_DFL);
     }
     delete notifier_;

@@ -1,23 +1,10 @@
 # shellcheck shell=bash disable=SC2034,SC2154 # variables shared with run.sh
-# Helpers of the benchmark: the private X display, a private session bus for each program run,
-# the process tree, and what /proc and perf tell of it. Sourced by run.sh.
+# Helpers of the benchmark beyond the test harness (tests/support/harness.sh, which gives the
+# private desktop, a session bus for each program run and the waits): the process tree, and
+# what /proc and perf tell of it. Sourced by run.sh.
 
 # Every process the bench started, so that the exit trap ends exactly those.
 started_pids=()
-
-# Runs the command every 0.05 s until it succeeds or SECONDS (whole) pass.
-poll() {
-    local tries=$(($1 * 20 + 1))
-    shift
-    while ((tries-- > 0)); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    return 1
-}
-
-alive() { kill -0 "$1" 2>/dev/null; }
-gone() { ! alive "$1"; }
 
 # PID and all its descendants, one a line.
 tree_pids() {
@@ -44,6 +31,7 @@ end_tree() {
     poll 3 gone "$1" || true
     kill -KILL "${pids[@]}" 2>/dev/null
     wait "$1" 2>/dev/null
+    forget "$1"
     return 0
 }
 
@@ -72,42 +60,6 @@ usage_of() {
         done
     done
     echo "$ticks $switches"
-}
-
-display_written() { [[ $(cat "$scratch/display" 2>/dev/null) == *[0-9]* ]]; }
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-
-# Starts the X server, the window manager; exports DISPLAY.
-start_display() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
-        >"$scratch/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    started_pids+=("$xvfb_pid")
-    if ! poll 10 display_written; then
-        echo "Xvfb did not start:" >&2
-        tail -n 5 "$scratch/xvfb.log" >&2
-        return 1
-    fi
-    DISPLAY=":$(tr -dc '0-9' <"$scratch/display")"
-    export DISPLAY
-    openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
-    started_pids+=($!)
-    if ! poll 10 wm_ready; then
-        echo "openbox did not start on $DISPLAY:" >&2
-        tail -n 5 "$scratch/openbox.log" >&2
-        return 1
-    fi
-}
-
-# Starts a private session bus; leaves its pid in bus_pid and its address in bus_address.
-start_bus() {
-    local file
-    file=$(mktemp "$scratch/bus.XXXXXX")
-    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$file" >/dev/null 2>&1 &
-    bus_pid=$!
-    started_pids+=("$bus_pid")
-    poll 10 test -s "$file" || { echo "dbus-daemon did not start" >&2; return 1; }
-    bus_address=$(head -n 1 "$file")
 }
 
 # The services the bus started for a program (its helpers): the bus starts them detached, so

@@ -51,6 +51,8 @@ done
 
 # shellcheck source=../scripts/packages.sh
 source "$root/scripts/packages.sh"
+# shellcheck source=../tests/support/harness.sh
+source "$root/tests/support/harness.sh"
 # shellcheck source=lib.sh
 source "$here/lib.sh"
 
@@ -68,22 +70,21 @@ if [[ ! -x $program ]]; then
 fi
 program=$(readlink -f "$program")
 
-pid="" bus_pid="" bus_address=""
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/conteggo-bench.XXXXXX")
-cleanup() {
-    local started
+pid=""
+harness_scratch conteggo-bench
+scratch=$top
+# The programs' own trees go first, while their parents still tell what belongs to them.
+at_cleanup_start() {
+    local one
     finish
-    for started in "${started_pids[@]}"; do
-        alive "$started" && end_tree "$started"
+    for one in "${started_pids[@]}"; do
+        alive "$one" && end_tree "$one"
     done
-    rm -rf -- "$scratch"
 }
-trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
 
-unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS XDG_CURRENT_DESKTOP \
-    XDG_SESSION_TYPE DESKTOP_SESSION
-start_display || exit 1
+unset XDG_CURRENT_DESKTOP XDG_SESSION_TYPE DESKTOP_SESSION
+start_desktop -screen 0 1280x1024x24
+xvfb_server=$xvfb_pid
 hz=$(getconf CLK_TCK)
 
 # --- the programs ---------------------------------------------------------------------------
@@ -130,6 +131,9 @@ for label in "${labels[@]}"; do
     home[$label]=$(mktemp -d "$scratch/home.XXXXXX")
 done
 
+# The window is viewable, or the program ended without one.
+shown_or_gone() { find_window "$1" || { gone "$1" && window=""; }; }
+
 window=""
 find_window() {
     window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n 1)
@@ -142,7 +146,7 @@ launch() {
     work=$(mktemp -d "$scratch/work.XXXXXX")
     runtime=$(mktemp -d "$scratch/runtime.XXXXXX")
     chmod 700 "$runtime"
-    start_bus || return 1
+    start_bus || { echo "dbus-daemon did not start" >&2; return 1; }
     [[ -n ${extra[$label]} ]] && IFS=, read -ra vars <<<"${extra[$label]}"
     launched_at=${EPOCHREALTIME/./}
     (cd "$work" && exec env HOME="${home[$label]}" XDG_RUNTIME_DIR="$runtime" \
@@ -151,14 +155,11 @@ launch() {
     pid=$!
     started_pids+=("$pid")
     shown_ms=""
-    local deadline=$((SECONDS + 30))
-    until find_window "$pid"; do
-        if ((SECONDS > deadline)) || gone "$pid"; then
-            echo "$label: no window" >&2
-            return 1
-        fi
-        sleep 0.005
-    done
+    # Looked for every 5 ms, for the start-up figure.
+    if ! poll_step=0.005 poll 30 shown_or_gone "$pid" || [[ -z $window ]]; then
+        echo "$label: no window" >&2
+        return 1
+    fi
     shown_ms=$(((${EPOCHREALTIME/./} - launched_at) / 1000))
 }
 
@@ -186,10 +187,10 @@ stretch() {
     mapfile -t pids < <(tree_pids "$pid")
     began=${EPOCHREALTIME/./}
     read -r -a before < <(usage_of "${pids[@]}")
-    read -r -a xbefore < <(usage_of "$xvfb_pid")
+    read -r -a xbefore < <(usage_of "$xvfb_server")
     bursts=$(count_bursts "$seconds" "${pids[@]}")
     read -r -a after < <(usage_of "${pids[@]}")
-    read -r -a xafter < <(usage_of "$xvfb_pid")
+    read -r -a xafter < <(usage_of "$xvfb_server")
     awk -v c="$((after[0] - before[0]))" -v w="$((after[1] - before[1]))" -v b="$bursts" \
         -v x="$((xafter[0] - xbefore[0]))" -v s="$(((${EPOCHREALTIME/./} - began) / 1000))" \
         -v hz="$hz" 'BEGIN { s /= 1000

@@ -1,107 +1,72 @@
 #!/usr/bin/env bash
 # Takes the README's pictures of the main window, frame included, on a private X server:
-# docs/screenshot-alarm-off.png (first start, no files) and docs/screenshot-alarm-on.png
-# (alarm every 5 minutes with a 1-minute warning, count at 1:02:05).
+# docs/screenshot-alarm-off.png (first start, no files), docs/screenshot-alarm-on.png
+# (alarm every 5 minutes with a 1-minute warning, count at 1:02:05), and the alarm-on window
+# at 200 % (docs/screenshot-200-percent.png) and under the dark Adwaita style
+# (docs/screenshot-dark.png).
 # Usage: scripts/screenshot.sh
-set -euo pipefail
+set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/scripts/packages.sh"
 bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" \
-    xvfb openbox x11-utils xdotool imagemagick
+    "${DESKTOP_TEST_PACKAGES[@]}" x11-apps imagemagick adwaita-qt6 || exit 1
 
-cmake -S "$root" -B "$root/build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build" -j "$(nproc)" --target conteggo
-app="$root/build/app/conteggo"
+cmake -S "$root" -B "$root/build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+    cmake --build "$root/build" -j "$(nproc)" --target conteggo || exit 1
 
-top=$(mktemp -d "${TMPDIR:-/tmp}/conteggo-screenshot.XXXXXX")
-pids=()
-cleanup() {
-    local pid
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill -TERM "${pids[i]}" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
-    rm -rf -- "$top"
-}
-trap cleanup EXIT
-
-# Runs the command every 0.1 s until it succeeds or SECONDS (whole) pass.
-poll() {
-    local tries=$(($1 * 10 + 1))
-    shift
-    while ((tries-- > 0)); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-# Keeps the user's own settings (openbox's, Qt's) out of the pictures.
-export XDG_CONFIG_HOME="$top/config"
-mkdir -p "$XDG_CONFIG_HOME"
-unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
-export QT_QPA_PLATFORM=xcb
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$top/display" >"$top/xvfb.log" 2>&1 &
-pids+=($!)
-display_written() { [[ $(cat "$top/display" 2>/dev/null) == *[0-9]* ]]; }
-poll 10 display_written || { cat "$top/xvfb.log" >&2; exit 1; }
-DISPLAY=":$(tr -dc '0-9' <"$top/display")"
-export DISPLAY
-openbox --sm-disable >"$top/openbox.log" 2>&1 &
-pids+=($!)
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-poll 10 wm_ready || { cat "$top/openbox.log" >&2; exit 1; }
+# shellcheck source=SCRIPTDIR/../tests/support/harness.sh
+source "$root/tests/support/harness.sh"
+app="$root/build/app/conteggo" # after the harness, which starts with none
+harness_scratch conteggo-screenshot
+start_desktop
 # The pointer out of the way, so no button shows hovered and no tip opens.
 xdotool mousemove 1023 767
 
-window=""
-window_shows() {
-    window=$(xdotool search --onlyvisible --pid "$1" --name '^Conteggo' 2>/dev/null | head -n 1)
-    [[ -n $window ]]
-}
+# The window's frame extents are set: openbox has framed it, so the picture takes the frame.
+framed() { window_frame "$1"; }
 
 # Starts the program in a scratch folder holding the given files (name, contents, ...),
-# and saves its framed window to docs/NAME.png.
+# with $shot_env added to its environment, and saves its framed window to docs/NAME.png.
+shot_env=()
 shoot() {
-    local name=$1 work runtime pid geometry extents ax ay cw ch fl fr ft fb
+    local name=$1 work
     shift
-    work=$(mktemp -d "$top/work.XXXXXX")
-    runtime=$(mktemp -d "$top/runtime.XXXXXX")
-    chmod 700 "$runtime"
+    work=$(new_dir work)
     while (($#)); do
         printf '%s' "$2" >"$work/$1"
         shift 2
     done
-    (cd "$work" && XDG_RUNTIME_DIR="$runtime" exec "$app" >"$top/$name.log" 2>&1) &
-    pid=$!
-    pids+=("$pid")
-    if ! poll 30 window_shows "$pid"; then
-        echo "no window for $name:" >&2
-        cat "$top/$name.log" >&2
+    start_app "$work" XDG_RUNTIME_DIR="$(new_dir runtime)" "${shot_env[@]}"
+    if ! main_window "$started" || ! poll 10 framed "$w"; then
+        echo "no framed window for $name: $why $frame_error" >&2
         exit 1
     fi
-    # Time for the first paint and the frame's extents to settle.
-    sleep 1
+    # The first paint: the window's picture holds still over two looks 0.2 s apart.
+    poll 10 painted "$w"
 
-    # The frame is the client window widened by the window manager's edges.
-    geometry=$(xwininfo -id "$window")
-    ax=$(sed -n 's/.*Absolute upper-left X: *\(-\?[0-9]*\).*/\1/p' <<<"$geometry")
-    ay=$(sed -n 's/.*Absolute upper-left Y: *\(-\?[0-9]*\).*/\1/p' <<<"$geometry")
-    cw=$(sed -n 's/^ *Width: *\([0-9]*\).*/\1/p' <<<"$geometry")
-    ch=$(sed -n 's/^ *Height: *\([0-9]*\).*/\1/p' <<<"$geometry")
-    extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p')
-    IFS=', ' read -r fl fr ft fb <<<"$extents"
     mkdir -p "$root/docs"
-    import -window root -crop "$((cw + fl + fr))x$((ch + ft + fb))+$((ax - fl))+$((ay - ft))" \
-        +repage -strip "$root/docs/$name.png"
-    echo "docs/$name.png: $((cw + fl + fr))x$((ch + ft + fb))"
+    import -window root -crop "${fw}x$fh+$fx+$fy" +repage -strip "$root/docs/$name.png" || exit 1
+    echo "docs/$name.png: ${fw}x$fh"
 
-    kill -TERM "$pid"
-    wait "$pid" || true
+    kill -TERM "$started"
+    wait_exit "$started" 5 || kill_now "$started"
+}
+
+# True once window W shows the same, non-empty picture twice, 0.2 s apart.
+painted() {
+    local a b
+    a=$(xwd -silent -id "$1" 2>/dev/null | md5sum)
+    sleep 0.2
+    b=$(xwd -silent -id "$1" 2>/dev/null | md5sum)
+    [[ $a == "$b" && -n $a ]]
 }
 
 shoot screenshot-alarm-off
 shoot screenshot-alarm-on \
     timerpos.txt $'0\r\n0\r\n300\r\n60\r\n#TRUE#\r\n' \
     conteggo.txt $'3725\r\n'
+alarm_on=(timerpos.txt $'0\r\n0\r\n300\r\n60\r\n#TRUE#\r\n' conteggo.txt $'3725\r\n')
+shot_env=(QT_SCALE_FACTOR=2)
+shoot screenshot-200-percent "${alarm_on[@]}"
+shot_env=(QT_STYLE_OVERRIDE=Adwaita-Dark)
+shoot screenshot-dark "${alarm_on[@]}"

@@ -2,6 +2,12 @@
 # Sets everything up on a Debian 12 machine, builds the project and runs all its tests.
 # Usage: scripts/test.sh [--sanitize]   (--sanitize: AddressSanitizer + UBSan, own build dir)
 set -euo pipefail
+usage="usage: $0 [--sanitize]"
+case $# in
+0) ;;
+1) [ "$1" = "--sanitize" ] || { echo "$usage" >&2; exit 2; } ;;
+*) echo "$usage" >&2; exit 2 ;;
+esac
 root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/scripts/packages.sh"
 packages=("${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}")

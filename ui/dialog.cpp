@@ -8,7 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "label_fit.h"
+#include "fit_to_text.h"
 #include "number_text.h"
 #include "pictures.h"
 #include "rounding.h"
@@ -35,7 +35,6 @@ std::optional<double> readBox(QLineEdit* box) {
 QLabel* label(const QString& text, const QRect& geometry, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setGeometry(geometry);
-    widenToText(l);
     return l;
 }
 
@@ -51,7 +50,7 @@ Dialog::Dialog(const AlarmSettings& settings, QWidget* parent)
 
 void Dialog::buildControls() {
     setWindowTitle(QStringLiteral("Imposta allarme"));
-    setWindowIcon(QIcon(picture("speaker", 32)));
+    setWindowIcon(pictureIcon("speaker", 32));
     // The client area at 2760, 3750 twips from the screen's corner; not centred.
     const QRect client = twipsRect(2760, 3750, 5460, 1665);
     setFixedSize(client.size());
@@ -68,11 +67,17 @@ void Dialog::buildControls() {
     okButton_->setDefault(true);
     cancelButton_ = new QPushButton(QStringLiteral("Annulla"), this);
     cancelButton_->setGeometry(twipsRect(4080, 720, 1215, 375));
-    label(QStringLiteral("Ogni quanti minuti vuoi che suoni?"), twipsRect(960, 285, 2895, 300),
-          this);
-    label(QStringLiteral("(solo quanto il timer è in funzione)"), twipsRect(480, 1320, 2655, 255),
-          this);
-    label(QStringLiteral("Con che anticipo?"), twipsRect(960, 630, 2415, 255), this);
+    QLabel* label1 = label(QStringLiteral("Ogni quanti minuti vuoi che suoni?"),
+                           twipsRect(960, 285, 2895, 300), this);
+    QLabel* label2 = label(QStringLiteral("(solo quanto il timer è in funzione)"),
+                           twipsRect(480, 1320, 2655, 255), this);
+    QLabel* label3 =
+        label(QStringLiteral("Con che anticipo?"), twipsRect(960, 630, 2415, 255), this);
+    // The labels name the boxes beside them, for screen readers too.
+    label1->setBuddy(text1_);
+    label3->setBuddy(text2_);
+    check1_->setAccessibleDescription(label2->text());
+    fitToTexts(this);
 
     setTabOrder(text1_, text2_);
     setTabOrder(text2_, check1_);

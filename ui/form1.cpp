@@ -11,6 +11,7 @@
 #include "dialog.h"
 #include "infomio.h"
 #include "progress_bar.h"
+#include "readable_colour.h"
 #include "sound_player.h"
 #include "twips.h"
 
@@ -94,10 +95,12 @@ void Form1::saveFiles() {
 void Form1::fitBarToInterval() {
     pb_->setMaximum(static_cast<float>(alarm_.intervallo.toDouble()));
     pb_->setValue(progressValue(stopwatch_.tempo().toDouble(), alarm_.intervallo));
+    refreshStatefulNames();
 }
 
 void Form1::showModeCaption() {
     oremin_->setText(QString::fromUtf8(mode_.caption().data(), 1));
+    refreshStatefulNames();
 }
 
 bool Form1::salvami() {
@@ -236,7 +239,20 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void Form1::changeEvent(QEvent* event) {
+    // A theme switch while the program runs.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
+        applyPaletteColours();
+    }
+    QWidget::changeEvent(event);
+}
+
 void Form1::keyPressEvent(QKeyEvent* event) {
+    // The information window without a mouse, through the same bracket as a click.
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        Image1_Click();
+        return;
+    }
     // Enter works the focused button, or else the start button, the window's default.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         auto* focused = qobject_cast<QPushButton*>(focusWidget());

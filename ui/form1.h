@@ -25,6 +25,7 @@
 //   TempoMio       the count's text in the current mode ("my time")
 //   InPrimoPiano   puts the window into the top layer or out of it ("in the foreground")
 
+#include <QColor>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -124,11 +125,15 @@ class Form1 : public QWidget {
     void Timer2_Timer();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void buildControls();
+    void nameControls();
+    void refreshStatefulNames();
+    void applyPaletteColours();
     void setLabelColour(const QColor& colour);
     void showModeCaption();
     void armTick();
@@ -146,6 +151,7 @@ class Form1 : public QWidget {
     bool onTop_ = false;
     std::int16_t i_ = 0;
     bool closed_ = false;
+    QColor labelColour_;  // as described; drawn lighter on a dark window
 
     QPushButton* suono2_ = nullptr;
     QPushButton* primopiano_ = nullptr;

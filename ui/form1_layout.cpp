@@ -2,13 +2,16 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 
+#include "accessible_controls.h"
 #include "clickable_label.h"
 #include "form1.h"
 #include "pictures.h"
 #include "progress_bar.h"
+#include "readable_colour.h"
 #include "twips.h"
 
 namespace conteggo {
@@ -18,11 +21,11 @@ namespace {
 constexpr int kClientWidthTwips = 2955;
 constexpr QSize kIconSize(32, 32);
 
-QPushButton* pictureButton(QWidget* parent, const QRect& geometry, const QString& pictureFile,
+QPushButton* pictureButton(QWidget* parent, const QRect& geometry, const char* pictureName,
                            const QString& toolTip) {
     auto* button = new QPushButton(parent);
     button->setGeometry(geometry);
-    button->setIcon(QIcon(pictureFile));
+    button->setIcon(pictureIcon(pictureName, kIconSize.width()));
     button->setIconSize(kIconSize);
     button->setToolTip(toolTip);
     return button;
@@ -50,6 +53,7 @@ QFont displayFont() {
 }  // namespace
 
 void Form1::buildControls() {
+    installAccessibleControls();
     setFont(uiFont(false));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128}) {
@@ -62,9 +66,8 @@ void Form1::buildControls() {
     const QRect third = twipsRect(1560, 480, 610, 610);
     const QString onTopTip = QStringLiteral("PRIMO/SECONDO PIANO");
 
-    suono2_ = pictureButton(this, second, picture("speaker_off", 32), {});
-    primopiano_ = pictureButton(this, left, picture("eye_open", 32), onTopTip);
-    setButtonFace(primopiano_, QColor(224, 224, 224));
+    suono2_ = pictureButton(this, second, "speaker_off", {});
+    primopiano_ = pictureButton(this, left, "eye_open", onTopTip);
 
     timer2_ = new QTimer(this);
     timer2_->setSingleShot(true);  // re-armed at each tick for the next whole second
@@ -78,19 +81,18 @@ void Form1::buildControls() {
     oremin_->setFont(uiFont(true));
     oremin_->setToolTip(QStringLiteral("FORMATO ORARIO (h:m:s / m:s)"));
 
-    ferma_ = pictureButton(this, third, picture("stop", 32), QStringLiteral("STOP / PAUSA"));
-    parti_ = pictureButton(this, third, picture("play", 32), QStringLiteral("PARTI / RIPARTI"));
+    ferma_ = pictureButton(this, third, "stop", QStringLiteral("STOP / PAUSA"));
+    parti_ = pictureButton(this, third, "play", QStringLiteral("PARTI / RIPARTI"));
     parti_->setDefault(true);
-    azzera_ = pictureButton(this, twipsRect(2280, 480, 610, 610), picture("reset", 32),
-                            QStringLiteral("AZZERA"));
-    secondopiano_ = pictureButton(this, left, picture("eye_closed", 32), onTopTip);
-    setButtonFace(secondopiano_, QColor(192, 192, 192));
-    suono_ = pictureButton(this, second, picture("speaker", 32), QStringLiteral("SUONO?"));
+    azzera_ =
+        pictureButton(this, twipsRect(2280, 480, 610, 610), "reset", QStringLiteral("AZZERA"));
+    secondopiano_ = pictureButton(this, left, "eye_closed", onTopTip);
+    suono_ = pictureButton(this, second, "speaker", QStringLiteral("SUONO?"));
     suono_->hide();
 
     image1_ = new ClickableLabel(this);
     image1_->setGeometry(twipsRect(120, 120, 300, 300));
-    image1_->setPixmap(QPixmap(picture("info_glyph", 16)));
+    image1_->setPixmap(picturePixmap("info_glyph", 16, image1_->devicePixelRatioF()));
     image1_->setAlignment(Qt::AlignCenter);
     image1_->setToolTip(QStringLiteral("INFO"));
     image1_->setCursor(Qt::PointingHandCursor);
@@ -112,6 +114,8 @@ void Form1::buildControls() {
     setTabOrder(oremin_, secondopiano_);
     setTabOrder(secondopiano_, suono_);
     setTabOrder(suono_, suono2_);
+    nameControls();
+    applyPaletteColours();
 
     setFixedWidth(twipsToPixels(kClientWidthTwips));
     setAlarmShape(false);
@@ -146,9 +150,47 @@ void Form1::setAlarmShape(bool on) {
 }
 
 void Form1::setLabelColour(const QColor& colour) {
+    labelColour_ = colour;
     QPalette palette = label1_->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText,
+                     readableColour(colour, this->palette().color(QPalette::Window)));
     label1_->setPalette(palette);
+}
+
+void Form1::applyPaletteColours() {
+    // On a dark window the eye buttons wear the theme's face, not their light ones.
+    const bool dark = isDarkBackground(palette().color(QPalette::Window));
+    const QColor themeFace = palette().color(QPalette::Button);
+    setButtonFace(primopiano_, dark ? themeFace : QColor(224, 224, 224));
+    setButtonFace(secondopiano_, dark ? themeFace : QColor(192, 192, 192));
+    setLabelColour(labelColour_);
+}
+
+// What a screen reader says of each control. The tool tips stay as they are; a name says
+// what the control does, and the stateful ones say the state too.
+void Form1::nameControls() {
+    parti_->setAccessibleName(QStringLiteral("Avvia"));
+    ferma_->setAccessibleName(QStringLiteral("Ferma"));
+    azzera_->setAccessibleName(QStringLiteral("Azzera"));
+    // The two eye buttons take turns: the one shown says whether the window stays on top.
+    primopiano_->setAccessibleName(QStringLiteral("Sempre in primo piano: attivo"));
+    secondopiano_->setAccessibleName(QStringLiteral("Sempre in primo piano: disattivo"));
+    image1_->setAccessibleName(QStringLiteral("Informazioni"));
+    label1_->setAccessibleDescription(QStringLiteral("Tempo trascorso"));  // the name is the count
+    pb_->setAccessibleName(QStringLiteral("Avanzamento verso il prossimo suono"));
+    refreshStatefulNames();
+}
+
+void Form1::refreshStatefulNames() {
+    if (oremin_ == nullptr || suono_ == nullptr) {
+        return;  // still being built
+    }
+    oremin_->setAccessibleName(mode_.oremie() ? QStringLiteral("Formato: minuti e secondi")
+                                              : QStringLiteral("Formato: ore, minuti e secondi"));
+    const double minutes = alarm_.intervallo.toDouble() / 60;
+    suono_->setAccessibleName(QStringLiteral("Allarme attivo, ogni %1 minuti: impostazioni")
+                                  .arg(QLocale().toString(minutes, 'g', 15)));
+    suono2_->setAccessibleName(QStringLiteral("Allarme spento: impostazioni"));
 }
 
 }  // namespace conteggo

@@ -1,5 +1,6 @@
 #include "progress_bar.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QStyleOptionProgressBar>
 #include <cmath>
@@ -16,13 +17,20 @@ ProgressBar::ProgressBar(QWidget* parent) : QWidget(parent) {}
 void ProgressBar::setMaximum(float maximum) {
     maximum_ = maximum;
     update();
+    announce();
 }
 
 void ProgressBar::setValue(float value) {
     if (value != value_) {
         value_ = value;
         update();
+        announce();
     }
+}
+
+void ProgressBar::announce() {
+    QAccessibleValueChangeEvent event(this, static_cast<double>(value_));
+    QAccessible::updateAccessibility(&event);
 }
 
 double ProgressBar::fraction() const {

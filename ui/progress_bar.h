@@ -24,6 +24,8 @@ class ProgressBar : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void announce();  // to assistive technology, when it listens
+
     float maximum_ = 100.0f;
     float value_ = 0.0f;
 };

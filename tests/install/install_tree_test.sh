@@ -4,27 +4,11 @@
 # Usage: install_tree_test.sh BUILD_DIR
 set -u
 
-if [[ $# -ne 1 || ! -f $1/cmake_install.cmake ]]; then
-    echo "usage: $0 BUILD_DIR" >&2
-    exit 2
-fi
-here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "$1" && pwd)
-
-missing=()
-for tool in desktop-file-validate appstreamcli readelf od; do
-    command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
-done
-if ((${#missing[@]})); then
-    echo "missing tools: ${missing[*]} (Debian packages: desktop-file-utils appstream binutils)" >&2
-    exit 1
-fi
-
-top=$(mktemp -d "${TMPDIR:-/tmp}/conteggo-install.XXXXXX")
-trap 'rm -rf -- "$top"' EXIT
-
-# shellcheck source=SCRIPTDIR/../support/report.sh
-source "$here/../support/report.sh"
+here=$(dirname "$0")
+# shellcheck source=SCRIPTDIR/../support/harness.sh
+source "$here/../support/harness.sh"
+harness_build_setup conteggo-install cmake_install.cmake "$@"
+need_tools "desktop-file-utils appstream binutils" desktop-file-validate appstreamcli readelf od
 
 prefix=$top/root/usr
 if ! DESTDIR=$top/root cmake --install "$build" --prefix /usr >"$top/install.log" 2>&1; then
@@ -36,12 +20,7 @@ ok "cmake --install into a scratch folder"
 
 actual=$(cd "$prefix" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
 expected=$(LC_ALL=C sort "$here/installed_files.txt")
-if [[ $actual == "$expected" ]]; then
-    ok "installed files are exactly the expected ones"
-else
-    not_ok "installed files are exactly the expected ones" \
-        "$(diff <(echo "$expected") <(echo "$actual") | grep '^[<>]' | tr '\n' ' ')"
-fi
+expect "installed files are exactly the expected ones" -- same_lines "$expected" "$actual"
 
 # A run path into the build tree would load the build's libraries, or none once it is gone.
 runpath=$(readelf -d "$prefix/bin/conteggo" 2>/dev/null | grep -E 'R(UN)?PATH')
@@ -63,11 +42,7 @@ for png in "$prefix"/share/icons/hicolor/*x*/apps/*.png; do
         awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
     [[ "${w}x$h" == "$size" ]] || wrong+=("$size is ${w}x$h")
 done
-if ((${#wrong[@]})); then
-    not_ok "icon sizes match their folders" "${wrong[*]}"
-else
-    ok "icon sizes match their folders"
-fi
+expect "icon sizes match their folders" -- saying "${wrong[*]}" test "${#wrong[@]}" -eq 0
 
 desktop=$(echo "$prefix"/share/applications/*.desktop)
 key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
@@ -90,17 +65,17 @@ else
     not_ok "menu entry starts the installed program" "TryExec=$program Exec=$(key Exec)"
 fi
 
-if out=$(desktop-file-validate "$desktop" 2>&1) && [[ -z $out ]]; then
-    ok "desktop-file-validate"
-else
-    not_ok "desktop-file-validate" "$out"
-fi
+# A validator that passes silently; its words, on one line, otherwise.
+silent() {
+    local out
+    out=$("$@" 2>&1) && [[ -z $out ]] && return 0
+    tr '\n' ' ' <<<"$out"
+    echo
+    return 1
+}
+expect "desktop-file-validate" -- silent desktop-file-validate "$desktop"
 
 # The tree check also finds the menu entry that the AppStream data names as its launcher.
-if out=$(appstreamcli validate-tree --no-net "$prefix" 2>&1); then
-    ok "appstreamcli validate-tree --no-net"
-else
-    not_ok "appstreamcli validate-tree --no-net" "$(tr '\n' ' ' <<<"$out")"
-fi
+expect "appstreamcli validate-tree --no-net" -- passes appstreamcli validate-tree --no-net "$prefix"
 
 report_end

@@ -6,50 +6,22 @@
 # Usage: package_test.sh BUILD_DIR
 set -u
 
-if [[ $# -ne 1 || ! -f $1/CPackConfig.cmake ]]; then
-    echo "usage: $0 BUILD_DIR" >&2
-    exit 2
-fi
-here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "$1" && pwd)
-
-missing=()
-for tool in cpack dpkg-deb dpkg-shlibdeps apt-get gio Xvfb openbox xprop xdotool readelf flock; do
-    command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
-done
-if ((${#missing[@]})); then
-    echo "missing tools: ${missing[*]} (Debian packages: dpkg-dev libglib2.0-bin xvfb openbox" \
-        "x11-utils xdotool binutils)" >&2
-    exit 1
-fi
+here=$(dirname "$0")
+# shellcheck source=SCRIPTDIR/../support/harness.sh
+source "$here/../support/harness.sh"
+harness_build_setup conteggo-package CPackConfig.cmake "$@"
+need_tools "dpkg-dev libglib2.0-bin xvfb openbox x11-utils xdotool binutils dbus" cpack dpkg-deb \
+    dpkg-shlibdeps apt-get gio Xvfb openbox xprop xdotool readelf flock dbus-daemon
 as_root=()
 if [[ $(id -u) -ne 0 ]]; then
     as_root=(sudo -n)
 fi
 
-top=$(mktemp -d "${TMPDIR:-/tmp}/conteggo-package.XXXXXX")
-xvfb_pid=""
-wm_pid=""
-app_pid=""
 installed=""
-
-cleanup() {
-    [[ -n $app_pid ]] && kill -KILL "$app_pid" 2>/dev/null
-    [[ -n $wm_pid ]] && kill -TERM "$wm_pid" 2>/dev/null
-    [[ -n $xvfb_pid ]] && kill -TERM "$xvfb_pid" 2>/dev/null
+# The package goes with the script, however it ends.
+before_cleanup() {
     [[ -n $installed ]] && "${as_root[@]}" apt-get remove -y -qq conteggo >/dev/null 2>&1
-    wait 2>/dev/null
-    rm -rf -- "$top"
 }
-trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
-
-# shellcheck source=SCRIPTDIR/../support/report.sh
-source "$here/../support/report.sh"
-# shellcheck source=SCRIPTDIR/../support/poll.sh
-source "$here/../support/poll.sh"
-# shellcheck source=SCRIPTDIR/../support/xserver.sh
-source "$here/../support/xserver.sh"
 
 # --- the package ----------------------------------------------------------------------------
 
@@ -73,11 +45,8 @@ echo "# package size: $(stat -c %s "$deb") bytes"
 exact=("Package=conteggo" "Version=$version" "Section=utils")
 for entry in "${exact[@]}"; do
     value=$(dpkg-deb -f "$deb" "${entry%%=*}" 2>/dev/null)
-    if [[ $value == "${entry#*=}" ]]; then
-        ok "control field ${entry%%=*} is ${entry#*=}"
-    else
-        not_ok "control field ${entry%%=*} is ${entry#*=}" "it is '$value'"
-    fi
+    expect "control field ${entry%%=*} is ${entry#*=}" -- \
+        saying "it is '$value'" test "$value" == "${entry#*=}"
 done
 relations=(Depends:libqt6widgets6 Depends:libcanberra0 Depends:libxcb1 Depends:fonts-liberation
     Recommends:libcanberra-pulse)
@@ -85,21 +54,13 @@ for entry in "${relations[@]}"; do
     field=${entry%%:*}
     # The package names alone, one a line, without versions or alternatives' bars.
     names=$(dpkg-deb -f "$deb" "$field" 2>/dev/null | sed 's/[,|]/\n/g' | awk '{ print $1 }')
-    if grep -qx -- "${entry#*:}" <<<"$names"; then
-        ok "$field names ${entry#*:}"
-    else
-        not_ok "$field names ${entry#*:}" "$field: $(tr '\n' ' ' <<<"$names")"
-    fi
+    expect "$field names ${entry#*:}" -- \
+        saying "$field: $(tr '\n' ' ' <<<"$names")" grep -qx -- "${entry#*:}" <<<"$names"
 done
 
 actual=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' | LC_ALL=C sort)
 expected=$(LC_ALL=C sort "$here/installed_files.txt")
-if [[ $actual == "$expected" ]]; then
-    ok "package holds exactly the expected files under /usr"
-else
-    not_ok "package holds exactly the expected files under /usr" \
-        "$(diff <(echo "$expected") <(echo "$actual") | grep '^[<>]' | tr '\n' ' ')"
-fi
+expect "package holds exactly the expected files under /usr" -- same_lines "$expected" "$actual"
 
 dpkg-deb -x "$deb" "$top/unpacked"
 if readelf -S "$top/unpacked/usr/bin/conteggo" 2>/dev/null | grep -q -e '\.symtab' -e '\.debug_'; then
@@ -134,13 +95,7 @@ else
     exit
 fi
 
-export XDG_CONFIG_HOME="$top/config"
-mkdir -p "$XDG_CONFIG_HOME"
-unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
-export QT_QPA_PLATFORM=xcb
-
-need_xvfb
-need_openbox
+start_desktop
 
 # A launcher started somewhere else than the home folder: the program must still keep its
 # files in the home folder.
@@ -154,17 +109,13 @@ desktop=/usr/share/applications/org.example.Conteggo.desktop
     >"$top/launch.log" 2>&1
 
 # The program's pid, from the lock it takes at start; the launcher has let it go.
+app_pid=""
 lock_pid() {
     app_pid=$(head -n 1 "$runtime/conteggo.lock" 2>/dev/null)
     [[ $app_pid =~ ^[0-9]+$ ]]
 }
-window=""
-window_shows() {
-    window=$(timeout 5 xdotool search --onlyvisible --name '^Conteggo' 2>/dev/null | head -n 1)
-    [[ -n $window ]]
-}
 # A cold machine builds its font caches at the first start.
-if poll 30 lock_pid && poll 30 window_shows; then
+if poll 30 lock_pid && track_app "$app_pid" && main_window "$app_pid"; then
     ok "menu entry starts the installed program and its window shows"
 else
     not_ok "menu entry starts the installed program and its window shows" \
@@ -181,17 +132,16 @@ else
     not_ok "it runs /usr/bin/conteggo in the home folder" "it runs $exe in $cwd"
 fi
 
-gone() { ! kill -0 "$app_pid" 2>/dev/null; }
 kill -TERM "$app_pid"
 count_saved() { [[ $(cat "$home/conteggo.txt" 2>/dev/null) =~ ^[0-9]+$'\r'$ ]]; }
-if ! poll 10 gone; then
+if ! poll 10 gone "$app_pid"; then
     not_ok "SIGTERM ends it and the count is saved in the home folder" "still running after 10 s"
 elif ! count_saved || [[ -e $elsewhere/conteggo.txt ]]; then
     not_ok "SIGTERM ends it and the count is saved in the home folder" \
         "home holds: $(find "$home" -mindepth 1 -printf '%P ')elsewhere holds:$(
             find "$elsewhere" -mindepth 1 -printf ' %P')"
 else
-    app_pid=""
+    forget "$app_pid"
     ok "SIGTERM ends it and the count is saved in the home folder"
 fi
 

@@ -7,58 +7,17 @@
 # Usage: bad_files_test.sh PATH_TO_CONTEGGO
 # BAD_FILES_RUNS=N runs each case N times instead, for steadier figures.
 set -u
-
-if [[ $# -ne 1 ]]; then
-    echo "usage: $0 PATH_TO_CONTEGGO" >&2
-    exit 2
-fi
-here=$(cd "$(dirname "$0")" && pwd)
-app=$(readlink -f -- "$1")
-if [[ ! -x $app ]]; then
-    echo "not an executable: $1" >&2
-    exit 1
-fi
-for tool in Xvfb xdotool truncate mkfifo; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "missing tool: $tool (Debian packages: xvfb xdotool)" >&2
-        exit 1
-    fi
-done
+# shellcheck source=SCRIPTDIR/../support/harness.sh
+source "$(dirname "$0")/../support/harness.sh"
+# shellcheck source=SCRIPTDIR/bad_files_corpus.sh
+source "$(dirname "$0")/bad_files_corpus.sh"
+harness_setup conteggo-bad-files "$@"
+need_tools "xvfb xdotool dbus" Xvfb xdotool dbus-daemon truncate mkfifo
 
 readonly RUNS=${BAD_FILES_RUNS:-3}
-readonly CRLF=$'\r\n'
-
-top=$(mktemp -d "${TMPDIR:-/tmp}/conteggo-bad-files.XXXXXX")
-xvfb_pid=""
-app_pid=""
-cleanup() {
-    [[ -n $app_pid ]] && kill -KILL "$app_pid" 2>/dev/null
-    [[ -n $xvfb_pid ]] && kill -TERM "$xvfb_pid" 2>/dev/null
-    wait 2>/dev/null
-    chmod -R u+rwX "$top" 2>/dev/null
-    rm -rf -- "$top"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
-
-# shellcheck source=../support/report.sh
-source "$here/../support/report.sh"
-# shellcheck source=bad_files_corpus.sh
-source "$here/bad_files_corpus.sh"
-# shellcheck source=../support/poll.sh
-source "$here/../support/poll.sh"
-# shellcheck source=../support/xserver.sh
-source "$here/../support/xserver.sh"
-
-gone() { ! kill -0 "$1" 2>/dev/null; }
 
 # A private X server and no window manager, so the window lands exactly where it is put.
-export XDG_CONFIG_HOME="$top/config"
-unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
-export QT_QPA_PLATFORM=xcb
-# A sanitized build reports libdbus's own leak at exit; the caller's options still apply.
-export LSAN_OPTIONS="suppressions=$here/../lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-need_xvfb
+start_xvfb_only
 
 # --- checking what was written ---------------------------------------------------------------
 
@@ -133,65 +92,62 @@ describe() {
 started_ms=""
 failure=""
 x_refused=""
+err=""
+
+# The main window shows, or the copy ended without one.
+shown_or_gone() { window_shows "$1" '^Conteggo' || { gone "$1" && found=""; }; }
 
 # Runs case NAME once in a fresh folder; leaves the start-up time in $started_ms, the first
 # thing that went wrong, if anything, in $failure, and in $x_refused whether that was Qt
 # failing to connect to the X server.
 run_case() {
-    local name=$1 work runtime start before="" status errors reports
+    local name=$1 work runtime start before="" pid errors reports
     failure=""
     started_ms=""
     x_refused=""
-    work=$(mktemp -d "$top/$name.XXXXXX")
-    runtime=$(mktemp -d "$top/runtime.XXXXXX")
-    chmod 700 "$runtime"
+    work=$(new_dir "$name")
+    runtime=$(new_dir runtime)
     make_bad_files "$name" "$work" || { failure="the corpus could not be made"; return; }
     [[ -n $in_the_way ]] && before=$(describe "$work/$in_the_way")
 
-    start=$(date +%s%N)
-    (cd "$work" && XDG_RUNTIME_DIR=$runtime exec "$app" 2>"$work.stderr") &
-    app_pid=$!
-    # 30 s: a cold machine builds its font caches at the first start.
-    local deadline=$((start + 30000000000))
-    until xdotool search --onlyvisible --pid "$app_pid" --name '^Conteggo' >/dev/null 2>&1; do
-        if gone "$app_pid" || (($(date +%s%N) > deadline)); then
-            failure="no window within 30 s"
-            if gone "$app_pid"; then
-                failure="ended before showing its window: $(head -c 300 "$work.stderr" | tr '\n' ' ')"
-                # Qt's words, or the program's own from its check before Qt starts.
-                grep -q -e 'could not connect to display' -e 'impossibile aprire lo schermo' \
-                    "$work.stderr" && x_refused=1
-            fi
-            kill -KILL "$app_pid" 2>/dev/null
-            wait "$app_pid" 2>/dev/null
-            app_pid=""
-            return
-        fi
-        sleep 0.005
-    done
-    started_ms=$((($(date +%s%N) - start) / 1000000))
-
-    kill -TERM "$app_pid"
-    if ! poll 5 gone "$app_pid"; then
-        failure="still running 5 s after SIGTERM"
-        kill -KILL "$app_pid" 2>/dev/null
+    start=${EPOCHREALTIME/./}
+    start_app "$work" XDG_RUNTIME_DIR="$runtime"
+    pid=$started
+    err=$app_log
+    # 30 s: a cold machine builds its font caches at the first start. Looked for every 5 ms,
+    # for the start-up figures.
+    if ! poll_step=0.005 poll 30 shown_or_gone "$pid"; then
+        failure="no window within 30 s"
+        kill_now "$pid"
+        return
+    elif [[ -z $found ]]; then
+        failure="ended before showing its window: $(head -c 300 "$err" | tr '\n' ' ')"
+        # Qt's words, or the program's own from its check before Qt starts.
+        grep -q -e 'could not connect to display' -e 'impossibile aprire lo schermo' "$err" &&
+            x_refused=1
+        kill_now "$pid"
+        return
     fi
-    wait "$app_pid"
-    status=$?
-    app_pid=""
-    [[ -n $failure ]] && return
+    started_ms=$(((${EPOCHREALTIME/./} - start) / 1000))
+
+    kill -TERM "$pid"
+    if ! wait_exit "$pid" 5; then
+        failure="still running 5 s after SIGTERM"
+        kill_now "$pid"
+        return
+    fi
     if ((status != 0)); then
-        failure="exit status $status: $(head -c 300 "$work.stderr" | tr '\n' ' ')"
+        failure="exit status $status: $(head -c 300 "$err" | tr '\n' ' ')"
         return
     fi
 
     chmod -R u+r "$work" 2>/dev/null # an unreadable pair is written back unreadable
-    errors=$(head -c 300 "$work.stderr" | tr '\n' ' ')
-    reports=$(grep -c '^Conteggo:' "$work.stderr")
+    errors=$(head -c 300 "$err" | tr '\n' ' ')
+    reports=$(grep -c '^Conteggo:' "$err")
     if [[ -n $in_the_way ]]; then
         if [[ $(describe "$work/$in_the_way") != "$before" ]]; then
             failure="$in_the_way was touched: $(describe "$work/$in_the_way" | tr '\n' ' ')"
-        elif ((reports != 1)) || ! grep -q "^Conteggo: .*$in_the_way" "$work.stderr"; then
+        elif ((reports != 1)) || ! grep -q "^Conteggo: .*$in_the_way" "$err"; then
             failure="not one line naming $in_the_way on stderr: $errors"
         fi
     elif ((reports != 0)); then

@@ -6,6 +6,7 @@
 # Usage: graceful_end_test.sh PATH_TO_CONTEGGO [ROUNDS]   (1 in CI)
 set -u
 usage="PATH_TO_CONTEGGO [ROUNDS]"
+# shellcheck source=SCRIPTDIR/reliability_lib.sh
 source "$(dirname "$0")/reliability_lib.sh"
 
 rounds=${2:-1}
@@ -21,7 +22,7 @@ one_case() {
     work=$(new_dir work)
     runtime=$(new_dir runtime)
     printf '%s\r\n' "$base" >"$work/conteggo.txt"
-    start_app "$work" "$runtime" "$top/stderr"
+    start_app "$work" XDG_RUNTIME_DIR="$runtime"
     pid=$started
     if ! main_window "$pid"; then
         note_failure "$key: ends" "$key: no main window within 30 s"
@@ -41,8 +42,11 @@ one_case() {
     read_clock
     killed_at=$now
     kill "-$signal" "$pid"
-    if ! wait_exit "$pid" 3; then
-        note_failure "$key: ends" "$key: still running 3 s after the signal"
+    # The time to exit is reported below; the deadline only has to tell a lost signal from a
+    # slow exit. A sanitized build's leak scan at exit, beside other tests starting copies of
+    # their own, was measured at 3.5 s.
+    if ! wait_exit "$pid" 30; then
+        note_failure "$key: ends" "$key: still running 30 s after the signal"
         kill_now "$pid"
         return
     fi
@@ -50,8 +54,8 @@ one_case() {
     died_at=$now
     exits+=($(((died_at - killed_at) * 10)))
     ((status == 0)) || note_failure "$key: ends" "$key: exit status $status"
-    if [[ -s $top/stderr ]]; then
-        note_failure "$key: ends" "$key: standard error: $(head -c 300 "$top/stderr")"
+    if [[ -s $app_log ]]; then
+        note_failure "$key: ends" "$key: standard error: $(head -c 300 "$app_log")"
     fi
 
     if [[ $state == counting ]]; then
@@ -70,7 +74,7 @@ one_case() {
             "$key: saved $count, the count was $lo$( ((hi > lo)) && echo " to $hi")"
     fi
 
-    start_app "$work" "$runtime" "$top/stderr"
+    start_app "$work" XDG_RUNTIME_DIR="$runtime"
     pid=$started
     if ! main_window "$pid"; then
         note_failure "$key: next start" "$key: the next start shows no main window"
@@ -89,7 +93,7 @@ one_case() {
     kill_now "$pid"
 }
 
-start_x
+start_desktop
 for ((round = 0; round < rounds; round++)); do
     i=0
     for signal in TERM INT HUP; do

@@ -6,6 +6,7 @@
 # Usage: instances_test.sh PATH_TO_CONTEGGO [ROUNDS] [COPIES]   (2 rounds of 20 in CI)
 set -u
 usage="PATH_TO_CONTEGGO [ROUNDS] [COPIES]"
+# shellcheck source=SCRIPTDIR/reliability_lib.sh
 source "$(dirname "$0")/reliability_lib.sh"
 
 rounds=${2:-2}
@@ -33,7 +34,7 @@ burst() {
             cd "$work" && XDG_RUNTIME_DIR="$runtime" exec "$app" >/dev/null 2>"$top/copy$i.err"
         ) &
         burst_pids+=($!)
-        app_pids+=($!)
+        track_app $!
     done
     printf '%*s' "$copies" '' | tr ' ' '\n' >&9
     # Open until every copy has passed: a late reader would wait for a writer for ever.
@@ -76,7 +77,7 @@ sorted_out() {
 
 settle_ms=() takeover_ms=()
 round() {
-    local name=$1 box pid statuses=0 late=0 begun
+    local name=$1 box pid statuses=0 late=0 begun after
     read_clock
     begun=$now
     burst
@@ -95,17 +96,11 @@ round() {
     fi
     read_clock
     settle_ms+=($(((now - begun) * 10)))
-    if ((${#mains[@]} == 1)); then
-        ok "$name: exactly one copy shows its main window"
-    else
-        not_ok "$name: exactly one copy shows its main window" "${#mains[@]} do"
-    fi
-    if ((${#boxes[@]} == copies - ${#mains[@]} && ${#ended[@]} == 0)); then
-        ok "$name: every other copy shows the refusal and waits"
-    else
-        not_ok "$name: every other copy shows the refusal and waits" \
-            "${#boxes[@]} refusals, ${#ended[@]} ended without one"
-    fi
+    expect "$name: exactly one copy shows its main window" -- \
+        saying "${#mains[@]} do" test "${#mains[@]}" -eq 1
+    expect "$name: every other copy shows the refusal and waits" -- \
+        saying "${#boxes[@]} refusals, ${#ended[@]} ended without one" \
+        test "${#boxes[@]}" -eq $((copies - ${#mains[@]})) -a "${#ended[@]}" -eq 0
     for box in $(timeout 5 xdotool search --onlyvisible --name '^info$' 2>/dev/null); do
         activate "$box" && press Return
     done
@@ -117,21 +112,16 @@ round() {
             statuses=$((statuses + 1))
         fi
     done
-    if ((late == 0 && statuses == 0)); then
-        ok "$name: each refused copy ends with status 0 once dismissed"
-    else
-        not_ok "$name: each refused copy ends with status 0 once dismissed" \
-            "$late still running 5 s after Return, $statuses with another status"
-    fi
+    expect "$name: each refused copy ends with status 0 once dismissed" -- \
+        saying "$late still running 5 s after Return, $statuses with another status" \
+        test "$late" -eq 0 -a "$statuses" -eq 0
     cat "$top"/copy*.err >"$top/errors"
     if [[ -s $top/errors ]]; then
         not_ok "$name: nothing on standard error" "$(head -c 300 "$top/errors" | tr '\n' '|')"
     fi
-    if [[ $(fingerprint) == "$before" ]]; then
-        ok "$name: the files are untouched"
-    else
-        not_ok "$name: the files are untouched" "before: $before; after: $(fingerprint)"
-    fi
+    after=$(fingerprint)
+    expect "$name: the files are untouched" -- \
+        saying "before: $before; after: $after" test "$after" == "$before"
 
     ((${#mains[@]} >= 1)) || return 1
     for pid in "${mains[@]}"; do
@@ -139,7 +129,7 @@ round() {
     done
     read_clock
     begun=$now
-    start_app "$work" "$runtime" "$top/next.err"
+    start_app "$work" XDG_RUNTIME_DIR="$runtime"
     if main_window "$started"; then
         read_clock
         takeover_ms+=($(((now - begun) * 10)))
@@ -154,7 +144,7 @@ round() {
     before=$(fingerprint)
 }
 
-start_x
+start_desktop
 for ((r = 1; r <= rounds; r++)); do
     if ((r == 1)); then
         round "$copies copies on a free lock" || break

@@ -9,6 +9,7 @@
 # Usage: kill_test.sh PATH_TO_CONTEGGO [TRIALS]   (20 in CI; 500 or more for the long run)
 set -u
 usage="PATH_TO_CONTEGGO [TRIALS]"
+# shellcheck source=SCRIPTDIR/reliability_lib.sh
 source "$(dirname "$0")/reliability_lib.sh"
 
 trials=${2:-20}
@@ -120,7 +121,7 @@ running_trial() {
     fi
 }
 
-start_x
+start_desktop
 work="" runtime=""
 for ((trial = 1; trial <= trials; trial++)); do
     if (((trial - 1) % CHAIN == 0)); then
@@ -137,7 +138,7 @@ for ((trial = 1; trial <= trials; trial++)); do
         cp -p -- "$work/conteggo.txt" "$top/before"
     fi
     temps_before=$(temporary_files)
-    start_app "$work" "$runtime" "$top/stderr" CONTEGGO_TEST_AUTOSAVE_MS="$interval"
+    start_app "$work" XDG_RUNTIME_DIR="$runtime" CONTEGGO_TEST_AUTOSAVE_MS="$interval"
     if ((RANDOM % 5 == 0)); then
         stopped_trial "$started" "$temps_before"
     else
@@ -150,8 +151,8 @@ for ((trial = 1; trial <= trials; trial++)); do
     fi
     others=$(stray_files)
     [[ -z $others ]] || fail unchanged "other files in the folder: $others"
-    if [[ -s $top/stderr ]]; then
-        fail ended "the program wrote to standard error: $(head -c 300 "$top/stderr" | tr '\n' ' ')"
+    if [[ -s $app_log ]]; then
+        fail ended "the program wrote to standard error: $(head -c 300 "$app_log" | tr '\n' ' ')"
     fi
 done
 

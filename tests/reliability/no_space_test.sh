@@ -6,6 +6,7 @@
 # Usage: no_space_test.sh PATH_TO_CONTEGGO
 set -u
 usage="PATH_TO_CONTEGGO"
+# shellcheck source=SCRIPTDIR/reliability_lib.sh
 source "$(dirname "$0")/reliability_lib.sh"
 
 readonly SKIPPED=77
@@ -25,18 +26,38 @@ seed() {
     printf '%s' "$POSITION" >"$1/timerpos.txt"
 }
 
+# Both files in folder DIR are as they were, byte for byte.
+files_unchanged() {
+    cmp -s "$top/conteggo.ref" "$1/conteggo.txt" && cmp -s "$top/timerpos.ref" "$1/timerpos.txt" &&
+        return 0
+    echo "conteggo.txt $(load "$1/conteggo.txt"; shown), timerpos.txt $(load "$1/timerpos.txt"; shown)"
+    return 1
+}
+
+# Standard error (file ERR) holds one line for each file that could not be saved, and no more.
+one_line_per_file() {
+    local lines
+    lines=$(grep -c '' "$1")
+    ((lines == 2)) &&
+        grep -Eq '^Conteggo: impossibile salvare (.*/)?conteggo\.txt: .+' "$1" &&
+        grep -Eq '^Conteggo: impossibile salvare (.*/)?timerpos\.txt: .+' "$1" && return 0
+    echo "$lines lines: $(head -c 600 "$1" | tr '\n' '|')"
+    return 1
+}
+
 # The files in folder DIR, one line each.
 listing() { (cd "$1" && find . -mindepth 1 | sort); }
 
 # Drives the program in folder DIR, whose listing must not change; the checks are named
 # after KIND.
 scenario() {
-    local kind=$1 dir=$2 runtime listed pid lines
+    local kind=$1 dir=$2 runtime listed pid err
     runtime=$(new_dir runtime)
     cp -- "$dir/conteggo.txt" "$top/conteggo.ref"
     cp -- "$dir/timerpos.txt" "$top/timerpos.ref"
     listed=$(listing "$dir")
-    start_app "$dir" "$runtime" "$top/$kind.err" CONTEGGO_TEST_AUTOSAVE_MS=100
+    start_app "$dir" XDG_RUNTIME_DIR="$runtime" CONTEGGO_TEST_AUTOSAVE_MS=100
+    err=$app_log
     pid=$started
     if ! main_window "$pid"; then
         not_ok "$kind: runs" "no main window within 30 s"
@@ -63,34 +84,13 @@ scenario() {
     fi
     kill_now "$pid"
 
-    if cmp -s "$top/conteggo.ref" "$dir/conteggo.txt" &&
-        cmp -s "$top/timerpos.ref" "$dir/timerpos.txt"; then
-        ok "$kind: both files unchanged"
-    else
-        local now_count now_position
-        now_count=$(load "$dir/conteggo.txt"; shown)
-        now_position=$(load "$dir/timerpos.txt"; shown)
-        not_ok "$kind: both files unchanged" \
-            "conteggo.txt $now_count, timerpos.txt $now_position"
-    fi
-    if [[ $(listing "$dir") == "$listed" ]]; then
-        ok "$kind: no temporary file left"
-    else
-        not_ok "$kind: no temporary file left" "the folder holds $(listing "$dir" | tr '\n' ' ')"
-    fi
-    lines=$(grep -c '' "$top/$kind.err")
-    if ((lines == 2)) &&
-        grep -Eq '^Conteggo: impossibile salvare (.*/)?conteggo\.txt: .+' "$top/$kind.err" &&
-        grep -Eq '^Conteggo: impossibile salvare (.*/)?timerpos\.txt: .+' "$top/$kind.err"; then
-        ok "$kind: one line per file on standard error"
-    else
-        not_ok "$kind: one line per file on standard error" \
-            "$lines lines: $(head -c 600 "$top/$kind.err" | tr '\n' '|')"
-    fi
-    sed "s/^/# $kind: /" "$top/$kind.err"
+    expect "$kind: both files unchanged" -- files_unchanged "$dir"
+    expect "$kind: no temporary file left" -- saying \
+        "the folder holds $(listing "$dir" | tr '\n' ' ')" test "$(listing "$dir")" == "$listed"
+    expect "$kind: one line per file on standard error" -- one_line_per_file "$err"
+    sed "s/^/# $kind: /" "$err"
 }
 
-title_is() { read_title "$1" && [[ $title == "$2" ]]; }
 
 # The folders first: without them there is nothing to start an X server for.
 scenarios=()
@@ -127,7 +127,7 @@ if ((${#scenarios[@]} == 0)); then
     echo "skipped: this test needs to mount file systems (run it as root)"
     exit "$SKIPPED"
 fi
-start_x
+start_desktop
 for one in "${scenarios[@]}"; do
     scenario "${one%%:*}" "${one#*:}"
 done

@@ -5,85 +5,29 @@
 # file that is nowhere to be found must stay silent and be reported once.
 # Usage: sound_test.sh PATH_TO_CONTEGGO
 set -u
-
-if [[ $# -ne 1 ]]; then
-    echo "usage: $0 PATH_TO_CONTEGGO" >&2
-    exit 2
-fi
-app=$(readlink -f -- "$1")
-if [[ ! -x $app ]]; then
-    echo "not an executable: $1" >&2
-    exit 1
-fi
+# shellcheck source=SCRIPTDIR/../support/harness.sh
+source "$(dirname "$0")/../support/harness.sh"
+# No "conteggo" in its name, so that the server and the recorder, whose command lines hold it,
+# never pass for copies of the program.
+harness_setup sound-test "$@"
+need_tools "pulseaudio pulseaudio-utils sox xvfb xdotool dbus" pulseaudio pactl parecord sox \
+    soxi Xvfb xdotool timeout awk dbus-daemon
 defaults=$(dirname "$app")/../share/conteggo/sounds
 if [[ ! -f $defaults/suono1.wav || ! -f $defaults/suono2.wav ]]; then
     echo "no default sounds beside the program: $defaults" >&2
     exit 1
 fi
 
-missing=()
-for tool in pulseaudio pactl parecord sox soxi Xvfb xdotool timeout awk; do
-    command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
-done
-if ((${#missing[@]})); then
-    echo "missing tools: ${missing[*]} (Debian packages: pulseaudio pulseaudio-utils sox" \
-        "xvfb xdotool)" >&2
-    exit 1
-fi
+# No reset between the runs: a program connecting while the server resets would fail.
+start_xvfb_only -screen 0 1024x768x24 -noreset
 
-# No "conteggo" in its name, so that the server and the recorder, whose command lines hold it,
-# never pass for copies of the program.
-top=$(mktemp -d "${TMPDIR:-/tmp}/sound-test.XXXXXX")
-pulse_pid=""
-xvfb_pid=""
-app_pid=""
-recorder_pid=""
-
-alive() { kill -0 "$1" 2>/dev/null; }
-gone() { ! kill -0 "$1" 2>/dev/null; }
-
-# shellcheck source=../support/poll.sh
-source "$(dirname "$0")/../support/poll.sh"
-# shellcheck source=../support/xserver.sh
-source "$(dirname "$0")/../support/xserver.sh"
-
-# Ends PID with SIGNAL, or with SIGKILL if it is still there after 5 s.
-end_process() {
-    [[ -n $2 ]] || return 0
-    kill "-$1" "$2" 2>/dev/null
-    poll 5 gone "$2" || kill -KILL "$2" 2>/dev/null
-    wait "$2" 2>/dev/null
-}
-
-cleanup() {
-    end_process KILL "$app_pid"
-    end_process INT "$recorder_pid"
-    end_process TERM "$pulse_pid"
-    end_process TERM "$xvfb_pid"
-    rm -rf -- "$top"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
-
-# shellcheck source=../support/report.sh
-source "$(dirname "$0")/../support/report.sh"
-
-# Seconds on the system's boot clock, the program's own, to 10 ms: no clock setting moves it.
-now() {
-    local up _
-    read -r up _ </proc/uptime
-    echo "$up"
-}
-
-# Keeps the user's settings, session bus and sound server out of the runs. A bus address that
-# leads nowhere stops libdbus from launching a bus of its own.
+# Keeps the user's settings and sound server out of the runs.
 export HOME=$top/home XDG_CONFIG_HOME=$top/home/.config
 mkdir -p "$XDG_CONFIG_HOME"
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$top/no-bus
-unset WAYLAND_DISPLAY SESSION_MANAGER DISPLAY PULSE_SINK PULSE_SOURCE PULSE_COOKIE
+unset PULSE_SINK PULSE_SOURCE PULSE_COOKIE
 export PULSE_SERVER=unix:$top/pulse.sock
 
-# --- the sound server and the X server ------------------------------------------------------
+# --- the sound server -------------------------------------------------------------------------
 
 # As root it warns that it is meant for users; the warning is harmless here.
 mkdir -m 700 "$top/pulse-runtime"
@@ -93,6 +37,7 @@ XDG_RUNTIME_DIR=$top/pulse-runtime pulseaudio --daemonize=no --exit-idle-time=-1
     --load="module-native-protocol-unix auth-anonymous=1 socket=$top/pulse.sock" \
     >"$top/pulse.log" 2>&1 &
 pulse_pid=$!
+track "$pulse_pid"
 server_answers() { alive "$pulse_pid" && timeout 5 pactl info >/dev/null 2>&1; }
 if ! poll 15 server_answers; then
     echo "PulseAudio did not start:" >&2
@@ -100,9 +45,11 @@ if ! poll 15 server_answers; then
     exit 1
 fi
 
-# No reset between the runs: a program connecting while the server resets would fail.
-need_xvfb -noreset
-export QT_QPA_PLATFORM=xcb
+# Seconds on the system's boot clock, the program's own, to 10 ms: no clock setting moves it.
+clock_seconds() {
+    read_clock
+    printf '%d.%02d\n' $((now / 100)) $((now % 100))
+}
 
 # --- the recording --------------------------------------------------------------------------
 
@@ -124,6 +71,7 @@ start_recording() {
     parecord --latency-msec=20 --format=s16le --rate=44100 --channels=2 -d nullsink.monitor \
         --file-format=wav "$1" 2>"$top/parecord.log" &
     recorder_pid=$!
+    track "$recorder_pid" INT
     # Half a second recorded: the server sends in real time by then.
     poll 10 recording_flows "$1"
 }
@@ -136,12 +84,12 @@ stop_recording() {
     if gone "$recorder_pid"; then
         wait "$recorder_pid"
         status=$?
+        forget "$recorder_pid"
         recorder_pid=""
         length="parecord had ended with status $status: $(head -c 300 "$top/parecord.log")"
         return 1
     fi
-    kill -INT "$recorder_pid"
-    wait "$recorder_pid"
+    end_process "$recorder_pid"
     recorder_pid=""
     length=$(soxi -D "$1" 2>&1)
 }
@@ -273,32 +221,8 @@ moments() {
 
 # --- running the program --------------------------------------------------------------------
 
-title_of() { timeout 5 xdotool getwindowname "$1" 2>/dev/null; }
-
-window=""
-window_shows() {
-    window=$(timeout 5 xdotool search --all --onlyvisible --pid "$1" --name '^Conteggo' \
-        2>/dev/null | head -n 1)
-    [[ -n $window ]]
-}
-
-# Polls the title every 20 ms for up to SECONDS until it is TEXT.
-await_title() {
-    local deadline=$((SECONDS + $3))
-    while ((SECONDS <= deadline)); do
-        [[ $(title_of "$1") == "$2" ]] && return 0
-        sleep 0.02
-    done
-    return 1
-}
-
-count=""
-read_count() {
-    local re=$'^([0-9]+)\r\n$' text
-    text=$(cat -- "$1" 2>/dev/null && echo x) || return 1
-    [[ ${text%x} =~ $re ]] || return 1
-    count=${BASH_REMATCH[1]}
-}
+# Recorded more than SECONDS of sound.
+recorded_beyond() { awk -v l="$(recorded "$1")" -v s="$2" 'BEGIN { exit !(l > s) }'; }
 
 # Runs PROGRAM in WORK with the alarm every INTERVAL seconds and the warning ADVANCE seconds
 # before, from a count of 0 until the title shows UNTIL, while recording. On success the
@@ -308,9 +232,8 @@ origin=""
 final=""
 run_alarm() {
     local name=$1 program=$2 work=$3 interval=$4 advance=$5 until=$6
-    local rec=$top/$name.wav runtime pressed seen position stopped status
-    runtime=$(mktemp -d "$top/runtime.XXXXXX")
-    chmod 700 "$runtime"
+    local rec=$top/$name.wav runtime pressed seen position stopped pid
+    runtime=$(new_dir runtime)
     printf '0\r\n0\r\n%s\r\n%s\r\n#TRUE#\r\n' "$interval" "$advance" >"$work/timerpos.txt"
     rm -f "$work/conteggo.txt"
 
@@ -318,40 +241,38 @@ run_alarm() {
         not_ok "$name: recording" "under 0.5 s in 10 s: $(head -c 300 "$top/parecord.log")"
         return 1
     fi
-    (cd "$work" && XDG_RUNTIME_DIR=$runtime exec "$program" >"$top/$name.out" 2>"$top/$name.err") &
-    app_pid=$!
-    # A cold machine builds its font caches at the first start.
-    if ! poll 30 window_shows "$app_pid"; then
+    app=$program start_app "$work" XDG_RUNTIME_DIR="$runtime"
+    pid=$started
+    ln -sf "$app_log" "$top/$name.err"
+    if ! main_window "$pid"; then
         not_ok "$name: window" "none within 30 s; stderr: $(head -c 300 "$top/$name.err")"
         return 1
     fi
     # Focus starts on the start button, so Return starts the count.
-    timeout 5 xdotool windowfocus --sync "$window" >/dev/null 2>&1
-    pressed=$(now)
+    timeout 5 xdotool windowfocus --sync "$w" >/dev/null 2>&1
+    pressed=$(clock_seconds)
     timeout 5 xdotool key Return >/dev/null 2>&1
-    if ! await_title "$window" 0:00:01 3; then
-        not_ok "$name: count starts" "title '$(title_of "$window")' 3 s after Return"
+    # The title is read every 20 ms: the moment it changes places the count in the recording.
+    if ! poll_step=0.02 poll 3 title_is "$w" 0:00:01; then
+        not_ok "$name: count starts" "title '$title' 3 s after Return"
         return 1
     fi
-    seen=$(now)
+    seen=$(clock_seconds)
     position=$(recorded "$rec")
-    if ! await_title "$window" "$until" $((10#${until##*:} + 5)); then
-        not_ok "$name: count runs" "title '$(title_of "$window")', never $until"
+    if ! poll_step=0.02 poll $((10#${until##*:} + 5)) title_is "$w" "$until"; then
+        not_ok "$name: count runs" "title '$title', never $until"
         return 1
     fi
-    kill -TERM "$app_pid"
-    poll 5 gone "$app_pid" || kill -KILL "$app_pid" 2>/dev/null
-    wait "$app_pid"
-    status=$?
-    app_pid=""
-    # A second more, so that anything played at closing is heard.
-    sleep 1
-    stopped=$(now)
+    kill -TERM "$pid"
+    wait_exit "$pid" 5 || { kill_now "$pid"; status="none: still running 5 s after SIGTERM"; }
+    # A second more of recording, so that anything played at closing is heard.
+    poll 10 recorded_beyond "$rec" "$(awk -v l="$(recorded "$rec")" 'BEGIN { print l + 1 }')"
+    stopped=$(clock_seconds)
     if ! stop_recording "$rec"; then
         not_ok "$name: recording" "$length"
         return 1
     fi
-    if ((status != 0)); then
+    if [[ $status != 0 ]]; then
         not_ok "$name: program ends" "exit status $status after SIGTERM"
     fi
     if ! read_count "$work/conteggo.txt"; then
@@ -401,23 +322,20 @@ own_lines() { grep -c '^Conteggo:' "$1"; }
 # The program's own sounds, found beside it, ring and warn on time.
 default_sounds() {
     local name="default sounds" work lines
-    work=$(mktemp -d "$top/work.XXXXXX")
+    work=$(new_dir work)
     run_alarm "$name" "$app" "$work" 6 3 0:00:14 || return
     judge "$name" "$(moments 6 3 "$final")" "$defaults/suono2.wav" "$defaults/suono1.wav"
     lines=$(own_lines "$top/$name.err")
-    if ((lines == 0)); then
-        ok "$name: nothing reported"
-    else
-        not_ok "$name: nothing reported" "$(grep '^Conteggo:' "$top/$name.err" | head -n 3)"
-    fi
+    expect "$name: nothing reported" -- saying \
+        "$(grep '^Conteggo:' "$top/$name.err" | head -n 3 | tr '\n' '|')" test "$lines" -eq 0
 }
 
 # A copy of the program with no defaults beside it, in a folder with the warning only: the
 # warning still plays, the rings are silent and reported once.
 missing_ring() {
     local name="missing ring" work bin lines all
-    work=$(mktemp -d "$top/work.XXXXXX")
-    bin=$(mktemp -d "$top/bin.XXXXXX")
+    work=$(new_dir work)
+    bin=$(new_dir bin)
     cp "$app" "$bin/conteggo"
     cp "$defaults/suono1.wav" "$work/"
     run_alarm "$name" "$bin/conteggo" "$work" 4 2 0:00:12 || return

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace conteggo {
+
+// What assistive technology sees of the program's own controls, beyond what Qt gives:
+// the main window as a frame (a plain QWidget counts as a mere client area), the "i"
+// picture as a button that can be pressed, and the alarm's bar with its value and maximum.
+// Safe to call more than once; the first call installs it for the whole program.
+void installAccessibleControls();
+
+}  // namespace conteggo
