@@ -320,8 +320,7 @@ class TestAccess : public QObject {
         QTest::newRow("PB") << "PB"
                             << "Avanzamento verso il prossimo suono"
                             << int(QAccessible::ProgressBar);
-        QTest::newRow("Form1") << "Form1"
-                               << "Conteggo (ver. 10)" << int(QAccessible::Window);
+        QTest::newRow("Form1") << "Form1" << programTitle() << int(QAccessible::Window);
     }
 
     void mainWindowNamesAndRoles() {
