@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 
 #include "verb_words.h"
+#include "version.h"
 
 namespace conteggo {
 
@@ -54,7 +55,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return {std::nullopt, 0, QString::fromUtf8(kHelp)};
     }
     if (parser.isSet(version)) {
-        return {std::nullopt, 0, QStringLiteral("Conteggo " CONTEGGO_VERSION "\n")};
+        return {std::nullopt, 0, QStringLiteral("Conteggo %1\n").arg(QLatin1String(kVersion))};
     }
     // Every occurrence counts: "--start --start" is as unclear as "--start --stop".
     const QStringList given = parser.optionNames();

@@ -14,12 +14,12 @@ constexpr int kUnfinishedLockSeconds = 5;
 
 }  // namespace
 
-FileInstanceLock::FileInstanceLock()
+InstanceLock::InstanceLock()
     : path_(runtimeFilePath(QStringLiteral("lock"))), lock_(std::make_unique<QLockFile>(path_)) {
     lock_->setStaleLockTime(0);  // stale only when its process is gone, however old
 }
 
-bool FileInstanceLock::tryAcquire() {
+bool InstanceLock::tryAcquire() {
     if (lock_->tryLock(0)) {
         return true;
     }

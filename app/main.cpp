@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     QFont font = QApplication::font();
     font.setPointSizeF(8.25);
     QApplication::setFont(font);
-    conteggo::FileInstanceLock lock;
+    conteggo::InstanceLock lock;
     conteggo::MonotonicClock clock;
     // The default sounds lie beside the program: share/conteggo/sounds, installed or built.
     conteggo::CanberraPlayer player(QCoreApplication::applicationDirPath() +

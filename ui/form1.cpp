@@ -34,8 +34,14 @@ Form1::Form1(const Clock& clock, SoundPlayer& player, CountFile countFile,
       stopwatch_(clock) {
     buildControls();
     // Both windows are built afresh at each opening.
-    showAlarmDialog = [this] { Dialog(*this).exec(); };
-    showInformation = [this] { infomio(this).exec(); };
+    askAlarmSettings = [this](const AlarmSettings& current) -> std::optional<AlarmSettings> {
+        Dialog dialog(current, this);
+        if (dialog.exec() != QDialog::Accepted) {
+            return std::nullopt;
+        }
+        return dialog.settings();
+    };
+    showInformation = [this] { infomio(QString::fromUtf8(kTitle), this).exec(); };
 }
 
 Form1::~Form1() = default;
@@ -99,7 +105,8 @@ void Form1::showModeCaption() {
 }
 
 bool Form1::salvami() {
-    return countFile_.save(stopwatch_, clock_);
+    // The count at a clock reading taken before the file is touched.
+    return countFile_.save(stopwatch_.valueToSave());
 }
 
 void Form1::InPrimoPiano(bool pp) {
@@ -175,11 +182,23 @@ void Form1::secondopiano_Click() {
 }
 
 void Form1::suono_Click() {
-    modalBracket(showAlarmDialog);
+    modalBracket([this] { changeAlarm(); });
 }
 
 void Form1::suono2_Click() {
-    modalBracket(showAlarmDialog);
+    modalBracket([this] { changeAlarm(); });
+}
+
+// Inside the bracket, so the window is reshaped before it goes back on top.
+void Form1::changeAlarm() {
+    if (!askAlarmSettings) {
+        return;
+    }
+    if (const std::optional<AlarmSettings> chosen = askAlarmSettings(alarm_)) {
+        alarm_ = *chosen;
+        setAlarmShape(alarm_.on());
+        fitBarToInterval();
+    }
 }
 
 void Form1::Image1_Click() {

@@ -169,13 +169,16 @@ class TestVerbServer : public QObject {
         Form1& form = *bench.form;
         if (state.contains("running")) {
             form.parti_Click();
-            bench.clock.advanceSeconds(3);
+            bench.clock.advanceMilliseconds(3000);
         }
         Exchange exchange;
         bool exchanged = false;
         const auto whileOpen = [&] { exchanged = exchange.run(bench.socketPath(), message); };
         if (state == "alarm dialog") {
-            form.showAlarmDialog = whileOpen;
+            form.askAlarmSettings = [&](const conteggo::AlarmSettings&) {
+                whileOpen();
+                return std::optional<conteggo::AlarmSettings>();
+            };
             form.suono2_Click();
         } else if (state.startsWith("information")) {
             form.showInformation = whileOpen;
