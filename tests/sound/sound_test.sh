@@ -29,10 +29,11 @@ export PULSE_SERVER=unix:$top/pulse.sock
 
 # --- the sound server -------------------------------------------------------------------------
 
-# As root it warns that it is meant for users; the warning is harmless here.
+# As root it warns that it is meant for users; the warning is harmless here. Its higher
+# priority (as root, nice -11) keeps a busy machine from starving the recording.
 mkdir -m 700 "$top/pulse-runtime"
 XDG_RUNTIME_DIR=$top/pulse-runtime pulseaudio --daemonize=no --exit-idle-time=-1 \
-    --disallow-exit -n --use-pid-file=no --realtime=no --high-priority=no \
+    --disallow-exit -n --use-pid-file=no --realtime=no --high-priority=yes \
     --load="module-null-sink sink_name=nullsink" \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$top/pulse.sock" \
     >"$top/pulse.log" 2>&1 &
@@ -249,9 +250,8 @@ count_reaches() {
 # before, from a count of 0 until the title shows UNTIL, while recording. On success the
 # recording is $top/NAME.wav, $origin its second where counted time 0 lies and $final the count
 # the program saved when it ended; the program's stderr is $top/NAME.err.
-origin=""
-final=""
-run_alarm() {
+final="" time_kept=""
+alarm_run() {
     local name=$1 program=$2 work=$3 interval=$4 advance=$5 until=$6
     local rec=$top/$name.wav runtime pressed seen position stopped pid
     runtime=$(new_dir runtime)
@@ -294,6 +294,14 @@ run_alarm() {
         not_ok "$name: recording" "$length"
         return 1
     fi
+    # The recording's position when the count showed places the count in it, if no sound was
+    # lost since: the server's clock and the boot clock must agree to the end. A busy machine
+    # may starve the sound server; such a recording says nothing of the program.
+    if ! time_kept=$(awk -v s="$seen" -v e="$stopped" -v p="$position" -v l="$length" 'BEGIN {
+        printf "%.2f s recorded over %.2f s", l - p, e - s; exit (l - p - (e - s))^2 > 0.25 }')
+    then
+        return 2
+    fi
     if [[ $status != 0 ]]; then
         not_ok "$name: program ends" "exit status $status after SIGTERM"
     fi
@@ -304,16 +312,22 @@ run_alarm() {
     final=$count
     ok "$name: count started: $(hms "$first_seen") shown $(awk -v s="$seen" -v p="$pressed" \
         'BEGIN { printf "%.2f", s - p }') s after Return; saved count $final"
-    # The recording's position when 0:00:01 showed places the count in it, if no sound was lost
-    # since: the server's clock and the boot clock must agree to the end.
-    local kept
-    if ! kept=$(awk -v s="$seen" -v e="$stopped" -v p="$position" -v l="$length" 'BEGIN {
-        printf "%.2f s recorded over %.2f s", l - p, e - s; exit (l - p - (e - s))^2 > 0.25 }')
-    then
-        not_ok "$name: recording kept time" "$kept"
-        return 1
-    fi
-    ok "$name: recording kept time: $kept"
+    ok "$name: recording kept time: $time_kept"
+}
+
+# run_alarm NAME PROGRAM WORK INTERVAL ADVANCE UNTIL: alarm_run, made again (three times at
+# most, and said) when the recording lost time; reported as failed after the third.
+run_alarm() {
+    local attempt result
+    for attempt in 1 2 3; do
+        alarm_run "$@"
+        result=$?
+        ((result == 2)) || return "$result"
+        end_apps
+        echo "# $1, run $attempt: the recording lost time ($time_kept)"
+    done
+    not_ok "$1: recording kept time" "$time_kept"
+    return 1
 }
 
 # Judges recording NAME against MOMENTS with the sounds of RING_FILE and WARN_FILE.
