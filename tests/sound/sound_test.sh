@@ -168,6 +168,14 @@ readonly JUDGE='
         for (j = 1; j <= n; j++) {
             split(list[j], part, ":"); kind = part[1]; k = part[2]; t = origin + k
             if (kind == "none") continue
+            # Cut short by the closing: its span is neither judged nor taken for silence.
+            if (kind == "cut") {
+                for (i = 1; i <= ns; i++)
+                    if (!taken[i] && so[i] >= t - 1 && so[i] <= t + 1) {
+                        taken[i] = 1; mon[++nm] = so[i] - 0.05; mend[nm] = se[i] + 0.05
+                    }
+                continue
+            }
             name = names[kind] " at " hms(k)
             found = 0
             for (i = 1; i <= ns && !found; i++)
@@ -212,12 +220,17 @@ readonly JUDGE='
 reference() { sounds_in "$1" | awk 'NR == 1 { printf "%s %.2f\n", $3, $2 - $1 }'; }
 
 # The moments of counted time 1..FINAL at which the alarm with INTERVAL and ADVANCE sounds:
-# "ring:K" (or "RING_KIND:K") and "warn:K".
+# "ring:K" (or "RING_KIND:K") and "warn:K". A sound due at FINAL itself is "cut:K": the program
+# was ended within that second, while it played.
 moments() {
-    local interval=$1 advance=$2 final=$3 ring_kind=${4:-ring} k list=()
+    local interval=$1 advance=$2 final=$3 ring_kind=${4:-ring} k kind list=()
     for ((k = 1; k <= final; k++)); do
-        ((k % interval == 0)) && list+=("$ring_kind:$k")
-        (((k + advance) % interval == 0)) && list+=("warn:$k")
+        kind=""
+        ((k % interval == 0)) && kind=$ring_kind
+        (((k + advance) % interval == 0)) && kind="warn"
+        [[ -z $kind ]] && continue
+        [[ $k == "$final" && $kind != none ]] && kind="cut"
+        list+=("$kind:$k")
     done
     echo "${list[*]}"
 }
