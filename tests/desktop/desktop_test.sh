@@ -104,13 +104,13 @@ running_count_saved() {
     fi
 }
 
-# count_rewritten EXPECTED STAMP: conteggo.txt holds EXPECTED and was written after STAMP.
-count_rewritten() {
-    if ! read_count "$work/conteggo.txt" || [[ $count_text != "$1" ]]; then
-        echo "expected $1, conteggo.txt is $(shown)"
+# rewritten FILE CONTENTS STAMP: FILE holds exactly CONTENTS and was written after STAMP.
+rewritten() {
+    if ! load "$work/$1" || [[ $contents != "$2" ]]; then
+        echo "expected $(printf '%q' "$2"), $1 is $(shown)"
         return 1
-    elif [[ $(stamp conteggo.txt) == "$2" ]]; then
-        echo "conteggo.txt was not written"
+    elif [[ $(stamp "$1") == "$3" ]]; then
+        echo "$1 was not written"
         return 1
     fi
 }
@@ -216,17 +216,6 @@ closing_writes_files() {
     expect "$name: running count saved" -- running_count_saved 1 "$seen"
 }
 
-# timerpos.txt holds POSITION again, and was written after STAMP.
-position_rewritten() {
-    if ! load "$work/timerpos.txt" || [[ $contents != "$1" ]]; then
-        echo "timerpos.txt is $(shown)"
-        return 1
-    elif [[ $(stamp timerpos.txt) == "$2" ]]; then
-        echo "timerpos.txt was not written on closing"
-        return 1
-    fi
-}
-
 # The frame's corner is within 2 px of X, Y.
 placed_at() {
     window_frame "$1" || { echo "$frame_error"; return 1; }
@@ -253,8 +242,8 @@ position_restored() {
         not_ok "$name: saved again" "still running 5 s after Alt+F4"
         return
     fi
-    expect "$name: saved again" -- position_rewritten "$position" "$place_at"
-    expect "$name: count kept" -- count_rewritten 3725 "$count_at"
+    expect "$name: saved again" -- rewritten timerpos.txt "$position" "$place_at"
+    expect "$name: count kept" -- rewritten conteggo.txt "3725$CRLF" "$count_at"
 }
 
 second_copy() {
@@ -311,7 +300,7 @@ signal_while_stopped() {
     kill "-$signal" "$started"
     program_ends "$name" 3 "SIG$signal" || return
     expect "$name: timerpos.txt written" -- position_file_ok '#FALSE#'
-    expect "$name: count written" -- count_rewritten "${previous:-0}" "$count_at"
+    expect "$name: count written" -- rewritten conteggo.txt "${previous:-0}$CRLF" "$count_at"
 }
 
 # The dialog closes within 3 s; if an ERRORE message came instead, says so.
