@@ -27,7 +27,7 @@ CRLF=$'\r\n'
 # --- the script's arguments and scratch folder ------------------------------------------------
 
 top=""
-app=""
+app=${app:-}
 app_pids=()    # copies of the program: SIGKILL at cleanup
 helper_pids=() # servers and tools: their own signal at cleanup, newest first
 declare -A helper_signal=()
