@@ -1,10 +1,9 @@
 #include "instance_lock.h"
 
-#include <unistd.h>
-
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
+
+#include "runtime_path.h"
 
 namespace conteggo {
 
@@ -13,22 +12,14 @@ namespace {
 // A lock file this old that names no process was left by a copy killed while creating it.
 constexpr int kUnfinishedLockSeconds = 5;
 
-QString lockPath() {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir()) {
-        return QDir(runtime).filePath(QStringLiteral("conteggo.lock"));
-    }
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("conteggo-%1.lock").arg(getuid()));
-}
-
 }  // namespace
 
-FileInstanceLock::FileInstanceLock()
-    : path_(lockPath()), lock_(std::make_unique<QLockFile>(path_)) {
+InstanceLock::InstanceLock()
+    : path_(runtimeFilePath(QStringLiteral("lock"))), lock_(std::make_unique<QLockFile>(path_)) {
     lock_->setStaleLockTime(0);  // stale only when its process is gone, however old
 }
 
-bool FileInstanceLock::tryAcquire() {
+bool InstanceLock::tryAcquire() {
     if (lock_->tryLock(0)) {
         return true;
     }

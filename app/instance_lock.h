@@ -5,21 +5,15 @@
 
 namespace conteggo {
 
-// Whether another copy of the program runs, for one user.
+// Whether another copy of the program runs, for one user: a lock file in the user's runtime
+// folder (or the temp folder, named with the user id). The lock of a copy that was killed is
+// taken over: its process no longer exists, or it died before it could write its process id
+// into the file.
 class InstanceLock {
   public:
-    virtual ~InstanceLock() = default;
+    InstanceLock();
     // True when this copy is the only one; it then holds the lock until it ends.
-    virtual bool tryAcquire() = 0;
-};
-
-// A lock file in the user's runtime folder (or the temp folder, named with the user id). The
-// lock of a copy that was killed is taken over: its process no longer exists, or it died before
-// it could write its process id into the file.
-class FileInstanceLock final : public InstanceLock {
-  public:
-    FileInstanceLock();
-    bool tryAcquire() override;
+    bool tryAcquire();
 
   private:
     QString path_;

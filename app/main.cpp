@@ -8,9 +8,20 @@
 #include "instance_lock.h"
 #include "program.h"
 #include "termination_signals.h"
+#include "verb_command.h"
 
 int main(int argc, char* argv[]) {
-    // First of all, so that no termination signal sent while the program starts is lost.
+    // A plain start has nothing to read from its command line. A command that only delivers
+    // a verb ends as commands do on a termination signal.
+    std::optional<conteggo::Verb> verb;
+    if (argc > 1) {
+        const conteggo::CommandOutcome outcome = conteggo::runCommandLine(argc, argv);
+        if (outcome.exitStatus) {
+            return *outcome.exitStatus;
+        }
+        verb = outcome.verb;
+    }
+    // Then at once, so that no termination signal sent while the program starts is lost.
     conteggo::catchTerminationSignals();
     const QString noDisplay = conteggo::prepareDisplay();
     if (!noDisplay.isEmpty()) {
@@ -28,12 +39,12 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(font);
     int status = 0;
     {
-        conteggo::FileInstanceLock lock;
+        conteggo::InstanceLock lock;
         conteggo::MonotonicClock clock;
         // The default sounds lie beside the program: share/conteggo/sounds, installed or built.
         conteggo::CanberraPlayer player(QCoreApplication::applicationDirPath() +
                                         QStringLiteral("/../share/conteggo/sounds"));
-        status = conteggo::runProgram(lock, clock, player);
+        status = conteggo::runProgram(lock, clock, player, verb);
     }
     conteggo::endBeforeWaylandTeardown(status);  // saved, and the lock is free
     return status;

@@ -7,7 +7,10 @@
 
 #include "form1.h"
 #include "instance_lock.h"
+#include "runtime_path.h"
 #include "termination_signals.h"
+#include "verb_client.h"
+#include "verb_server.h"
 
 namespace conteggo {
 
@@ -23,12 +26,25 @@ std::unique_ptr<QMessageBox> refusalBox() {
     return box;
 }
 
-int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player) {
+namespace {
+
+// How long a command waits for a copy that won the start to take verbs: its start-up reads
+// two files and shows a window, on a machine that may be busy.
+constexpr int kListenWaitMs = 10000;
+
+}  // namespace
+
+int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player,
+               std::optional<Verb> verb) {
     // Made before anything can keep the event loop busy, so a signal that came during start-up
     // is acted upon at the loop's first turn. Until the window exists it just ends the program.
     TerminationSignals ends;
     QObject::connect(&ends, &TerminationSignals::received, qApp, &QCoreApplication::quit);
+    const QString socketPath = runtimeFilePath(QStringLiteral("socket"));
     if (!lock.tryAcquire()) {
+        if (verb) {
+            return sendWhenListening(socketPath, *verb, kListenWaitMs);
+        }
         // Not an error: the copy that runs goes on, this one just ends.
         refusalBox()->exec();
         return 0;
@@ -53,6 +69,13 @@ int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player) {
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &form, &Form1::closingSequence);
 
     form.show();
+    if (verb) {
+        form.applyVerb(*verb);  // a stopped window allows each of the verbs that start it
+    }
+    // Verbs from later commands, once this copy's own verb is done.
+    VerbServer verbs(socketPath, [&form](Verb later) { return form.applyVerb(later); });
+    verbs.listen();
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &verbs, &VerbServer::close);
     return QApplication::exec();
 }
 

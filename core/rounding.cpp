@@ -52,19 +52,6 @@ std::optional<Operands> roundedOperands(double dividend, double divisor) {
 
 }  // namespace
 
-std::optional<std::int64_t> wholeQuotient(double dividend, double divisor) {
-    const auto ops = roundedOperands(dividend, divisor);
-    if (!ops) {
-        return std::nullopt;
-    }
-    if (ops->divisor == -1) {  // the one quotient that can overflow
-        return ops->dividend == std::numeric_limits<std::int64_t>::min()
-                   ? std::numeric_limits<std::int64_t>::max()
-                   : -ops->dividend;
-    }
-    return ops->dividend / ops->divisor;
-}
-
 std::optional<std::int64_t> remainder(double dividend, double divisor) {
     const auto ops = roundedOperands(dividend, divisor);
     if (!ops) {

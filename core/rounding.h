@@ -4,17 +4,13 @@
 #include <optional>
 
 // Every conversion of a number to a whole number rounds to the nearest one, halves to the
-// even neighbour. Quotient and remainder round both operands that way first.
+// even neighbour. The remainder rounds both operands that way first.
 namespace conteggo {
 
 double roundHalfEven(double x);
 
 // Nearest whole number as a 64-bit integer; NaN gives 0, values beyond the range saturate.
 std::int64_t toInt64(double x);
-
-// Whole-number quotient (truncated towards zero) of the rounded operands; no result when the
-// divisor rounds to 0 or an operand is not finite.
-std::optional<std::int64_t> wholeQuotient(double dividend, double divisor);
 
 // Remainder of the rounded operands, with the dividend's sign; no result when the divisor
 // rounds to 0 or an operand is not finite.

@@ -34,10 +34,7 @@ std::int32_t Stopwatch::tick() {
 }
 
 Number Stopwatch::valueToSave() const {
-    return valueToSave(clock_.reading());
-}
-
-Number Stopwatch::valueToSave(double reading) const {
+    const double reading = clock_.reading();
     return attivo_ ? runningCount(reading) : tempo_;
 }
 

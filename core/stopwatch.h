@@ -21,15 +21,13 @@ class Stopwatch {
     // Computes, stores and returns `trascorso`, the running count.
     std::int32_t tick();
 
-    // The count the file keeps: the running count (not rounded) while running, else a copy of
-    // the base, kind included. The overload uses a reading the caller has already taken.
+    // The count the file keeps, at a fresh clock reading: the running count (not rounded)
+    // while running, else a copy of the base, kind included.
     Number valueToSave() const;
-    Number valueToSave(double reading) const;
 
     const Number& tempo() const { return tempo_; }
     void setTempo(const Number& base) { tempo_ = base; }  // start-up's load from the file
     const Number& inizio() const { return inizio_; }
-    std::int32_t trascorso() const { return trascorso_; }
     bool attivo() const { return attivo_; }
 
     // The count before the last tick: the previous tick's count, or for the first tick of a

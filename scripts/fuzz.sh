@@ -20,8 +20,13 @@ targets=(fuzz_readers fuzz_number_text)
 source "$root/scripts/packages.sh"
 bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 
+# Warnings are errors in CI, as in scripts/test.sh.
+werror=OFF
+if [ -n "${CI:-}" ]; then
+    werror=ON
+fi
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -Wno-dev -DCONTEGGO_FUZZ=ON \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCONTEGGO_WERROR=$werror" >/dev/null
 cmake --build "$build" --target "${targets[@]}"
 
 # A few well-formed inputs to start from, so the first seconds are not spent finding the shape.

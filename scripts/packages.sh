@@ -6,10 +6,12 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev li
 RUN_PACKAGES=(fonts-liberation libcanberra-pulse)
 DESKTOP_TEST_PACKAGES=(xvfb openbox x11-utils xdotool dbus)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+FORMAT_PACKAGES=(clang-format)
 INSTALL_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file libglib2.0-bin binutils xvfb openbox x11-utils xdotool dbus)
 SOUND_TEST_PACKAGES=(pulseaudio pulseaudio-utils sox xvfb xdotool dbus)
 RELIABILITY_TEST_PACKAGES=(xvfb openbox x11-utils xdotool dbus)
 BAD_FILES_TEST_PACKAGES=(xvfb xdotool dbus)
+VERBS_TEST_PACKAGES=(xvfb openbox x11-utils xdotool dbus python3 util-linux)
 ACCESS_TEST_PACKAGES=(xvfb openbox x11-utils xdotool at-spi2-core python3-pyatspi python3-pil
     imagemagick librsvg2-bin adwaita-qt6)
 LINT_PACKAGES=(shellcheck)

@@ -6,7 +6,6 @@
 #include "field_reader.h"
 #include "file_access.h"
 #include "line_encoding.h"
-#include "stopwatch.h"
 
 namespace conteggo {
 
@@ -27,13 +26,8 @@ std::optional<Number> CountFile::load() const {
     return readCount(&file);
 }
 
-bool CountFile::save(const Stopwatch& stopwatch, const Clock& clock) const {
-    const double reading = clock.reading();
-    return replaceFile(path_, [&] { return encodeLine(stopwatch.valueToSave(reading)); });
-}
-
-bool CountFile::saveValue(const Number& value) const {
-    return replaceFile(path_, [&] { return encodeLine(value); });
+bool CountFile::save(const Number& count) const {
+    return replaceFile(path_, [&] { return encodeLine(count); });
 }
 
 }  // namespace conteggo

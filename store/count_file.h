@@ -9,9 +9,6 @@ class QIODevice;
 
 namespace conteggo {
 
-class Clock;
-class Stopwatch;
-
 // The count in the first field of a device in the line encoding; nothing when that field is
 // missing or not a number (the caller then keeps its 0). Anything behind it is ignored.
 std::optional<Number> readCount(QIODevice* device);
@@ -28,11 +25,9 @@ class CountFile {
     // number.
     std::optional<Number> load() const;
 
-    // Saves the count the stopwatch has at a clock reading taken before the file is touched.
-    // The stopwatch is never changed; a failed save keeps the old file (see replaceFile).
-    bool save(const Stopwatch& stopwatch, const Clock& clock) const;
-
-    bool saveValue(const Number& value) const;
+    // Writes `count` as the file's one line. A failed save keeps the old file (see
+    // replaceFile).
+    bool save(const Number& count) const;
 
   private:
     QString path_;

@@ -9,7 +9,6 @@
 #include <QPushButton>
 
 #include "fit_to_text.h"
-#include "form1.h"
 #include "number_text.h"
 #include "pictures.h"
 #include "rounding.h"
@@ -41,10 +40,10 @@ QLabel* label(const QString& text, const QRect& geometry, QWidget* parent) {
 
 }  // namespace
 
-Dialog::Dialog(Form1& form)
-    : QDialog(&form, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      form_(form) {
+Dialog::Dialog(const AlarmSettings& settings, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      settings_(settings) {
     buildControls();
     load();
 }
@@ -90,7 +89,7 @@ void Dialog::buildControls() {
 }
 
 void Dialog::load() {
-    const AlarmSettings& alarm = form_.alarm();
+    const AlarmSettings& alarm = settings_;
     text1_->setText(numberText(alarm.intervallo.toDouble() / 60));
     text2_->setText(numberText(alarm.anticipo / 60.0));
     text1_->selectAll();
@@ -107,13 +106,10 @@ void Dialog::OKButton_Click() {
         reportInvalidInput();
         return;
     }
-    AlarmSettings& alarm = form_.alarm();
-    const bool on = check1_->checkState() == Qt::Checked;
-    alarm.allarme = on ? -1 : 0;
-    form_.setAlarmShape(on);
-    alarm.intervallo = Number::real(*interval * 60);
-    alarm.anticipo = static_cast<std::int16_t>(roundHalfEven(*advance * 60));
-    form_.fitBarToInterval();
+    // The opener reshapes the main window to the new settings once the dialog has closed.
+    settings_.allarme = check1_->checkState() == Qt::Checked ? -1 : 0;
+    settings_.intervallo = Number::real(*interval * 60);
+    settings_.anticipo = static_cast<std::int16_t>(roundHalfEven(*advance * 60));
     accept();
 }
 

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "alarm.h"
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -9,18 +11,19 @@ class QPushButton;
 
 namespace conteggo {
 
-class Form1;
-
 // "Imposta allarme": the alarm's interval and advance warning in minutes, and whether it is on.
-// OK checks the numbers, then stores them in seconds and reshapes the main window; "Annulla"
-// and the close box change nothing.
+// It opens with the settings it is given; OK checks the numbers and, when they pass, keeps them
+// in seconds as settings() and closes accepted. "Annulla" and the close box change nothing.
 class Dialog : public QDialog {
     Q_OBJECT
 
   public:
     static constexpr const char* kErrorText = "DATI ERRATI! (max 120)";
 
-    explicit Dialog(Form1& form);
+    Dialog(const AlarmSettings& settings, QWidget* parent);
+
+    // The settings the dialog opened with, or the new ones once OK accepted them.
+    const AlarmSettings& settings() const { return settings_; }
 
     QLineEdit* Text1() const { return text1_; }
     QLineEdit* Text2() const { return text2_; }
@@ -39,7 +42,7 @@ class Dialog : public QDialog {
     void load();
     void reportInvalidInput();
 
-    Form1& form_;
+    AlarmSettings settings_;
     QLineEdit* text1_ = nullptr;
     QLineEdit* text2_ = nullptr;
     QCheckBox* check1_ = nullptr;

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,8 +38,14 @@ Form1::Form1(const Clock& clock, SoundPlayer& player, CountFile countFile,
     // A monitor unplugged or made smaller while the program runs: bring the window back.
     watchScreens(this, [this] { keepInSight(); });
     // Both windows are built afresh at each opening.
-    showAlarmDialog = [this] { Dialog(*this).exec(); };
-    showInformation = [this] { infomio(this).exec(); };
+    askAlarmSettings = [this](const AlarmSettings& current) -> std::optional<AlarmSettings> {
+        Dialog dialog(current, this);
+        if (dialog.exec() != QDialog::Accepted) {
+            return std::nullopt;
+        }
+        return dialog.settings();
+    };
+    showInformation = [this] { infomio(QString::fromUtf8(kTitle), this).exec(); };
 }
 
 Form1::~Form1() = default;
@@ -117,7 +124,8 @@ void Form1::showModeCaption() {
 }
 
 bool Form1::salvami() {
-    return countFile_.save(stopwatch_, clock_);
+    // The count at a clock reading taken before the file is touched.
+    return countFile_.save(stopwatch_.valueToSave());
 }
 
 void Form1::InPrimoPiano(bool pp) {
@@ -134,10 +142,52 @@ void Form1::InPrimoPiano(bool pp) {
 
 void Form1::modalBracket(const std::function<void()>& showModal) {
     InPrimoPiano(false);
+    ++modalDepth_;
     if (showModal) {
         showModal();
     }
+    --modalDepth_;
     InPrimoPiano(primop_);
+}
+
+VerbAnswer Form1::applyVerb(Verb verb) {
+    if (closed_) {
+        return VerbAnswer::Closing;
+    }
+    if (modalDepth_ > 0 || QApplication::activeModalWidget() != nullptr) {
+        return VerbAnswer::ModalOpen;
+    }
+    const bool running = stopwatch_.attivo();
+    switch (verb) {
+        case Verb::Start:
+            if (running) {
+                return VerbAnswer::Running;
+            }
+            parti_Click();
+            break;
+        case Verb::Stop:
+            if (!running) {
+                return VerbAnswer::Stopped;
+            }
+            ferma_Click();
+            break;
+        case Verb::Toggle:
+            running ? ferma_Click() : parti_Click();
+            break;
+        case Verb::Reset:
+            if (running) {
+                return VerbAnswer::Running;
+            }
+            azzera_Click();
+            break;
+        case Verb::Show:
+            // Brings back a minimised window without hiding and showing it again.
+            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+            raise();
+            activateWindow();
+            break;
+    }
+    return VerbAnswer::Done;
 }
 
 void Form1::primopiano_Click() {
@@ -151,11 +201,23 @@ void Form1::secondopiano_Click() {
 }
 
 void Form1::suono_Click() {
-    modalBracket(showAlarmDialog);
+    modalBracket([this] { changeAlarm(); });
 }
 
 void Form1::suono2_Click() {
-    modalBracket(showAlarmDialog);
+    modalBracket([this] { changeAlarm(); });
+}
+
+// Inside the bracket, so the window is reshaped before it goes back on top.
+void Form1::changeAlarm() {
+    if (!askAlarmSettings) {
+        return;
+    }
+    if (const std::optional<AlarmSettings> chosen = askAlarmSettings(alarm_)) {
+        alarm_ = *chosen;
+        setAlarmShape(alarm_.on());
+        fitBarToInterval();
+    }
 }
 
 void Form1::Image1_Click() {

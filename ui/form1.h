@@ -1,8 +1,34 @@
 #pragma once
 
+// The main window keeps the Italian names it has always had; everything added around it is
+// named in English. What the Italian names mean:
+//
+//   Form1          the main window
+//   parti          the start button ("start")
+//   ferma          the stop button ("stop")
+//   azzera         the reset button ("reset to zero")
+//   oremin         the display-mode button: h:mm:ss or total m:ss ("hours/minutes")
+//   primopiano     the button shown while the window is on top; it takes it off ("foreground")
+//   secondopiano   the button shown while it is not; it puts it back ("background")
+//   suono, suono2  the alarm buttons, shown while the alarm is on and off ("sound")
+//   Timer1         the 30-second autosave of the count
+//   Timer2         the one-second tick that shows the count and drives the alarm
+//   PB             the alarm's progress bar
+//   Label1         the count
+//   Image1         the "i" that opens the information window
+//   primop         the user's on-top wish; onTop_ is the state last applied to the window,
+//                  which differs from the wish while a modal window is open
+//   i              a scratch value the position file carries ("i")
+//   infomio        the information window ("my info")
+//   Dialog         the alarm settings dialog
+//   salvami        saves the count ("save me")
+//   TempoMio       the count's text in the current mode ("my time")
+//   InPrimoPiano   puts the window into the top layer or out of it ("in the foreground")
+
 #include <QColor>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "alarm.h"
 #include "clock.h"
@@ -10,6 +36,8 @@
 #include "elapsed_text.h"
 #include "position_file.h"
 #include "stopwatch.h"
+#include "verb.h"
+#include "version.h"
 
 class QLabel;
 class QPushButton;
@@ -27,7 +55,7 @@ class Form1 : public QWidget {
     Q_OBJECT
 
   public:
-    static constexpr const char* kTitle = "Conteggo (ver. 10)";
+    static constexpr const char* kTitle = kProgramTitle;
 
     // The files are looked up by bare name in the working directory unless the paths say else.
     Form1(const Clock& clock, SoundPlayer& player, CountFile countFile = CountFile(),
@@ -59,6 +87,12 @@ class Form1 : public QWidget {
     // Leaves the top layer while `showModal` runs a modal window, then applies the wish again.
     void modalBracket(const std::function<void()>& showModal);
 
+    // A command from outside (conteggo --start and the others), worked through the handler of
+    // the button it stands for, or refused, doing nothing, where the window would not let the
+    // user do the same: no start or reset while running, no stop while stopped, nothing while
+    // a modal window is open.
+    VerbAnswer applyVerb(Verb verb);
+
     // Shows or hides the alarm's bar and sound button and sets the height to match.
     void setAlarmShape(bool on);
 
@@ -70,10 +104,8 @@ class Form1 : public QWidget {
 
     Stopwatch& stopwatch() { return stopwatch_; }
     AlarmSettings& alarm() { return alarm_; }
-    const DisplayMode& displayMode() const { return mode_; }
     bool primop() const { return primop_; }
     bool onTop() const { return onTop_; }  // the state last applied to the window
-    std::int32_t i() const { return i_; }
 
     QPushButton* suono2() const { return suono2_; }
     QPushButton* primopiano() const { return primopiano_; }
@@ -89,8 +121,9 @@ class Form1 : public QWidget {
     QLabel* Label1() const { return label1_; }
     ProgressBar* PB() const { return pb_; }
 
-    // Open the alarm settings and the information window, modally; tests put fakes here.
-    std::function<void()> showAlarmDialog;
+    // Open the alarm settings and the information window, modally; tests put fakes here. The
+    // first returns the settings the user accepted, or nothing when the dialog was cancelled.
+    std::function<std::optional<AlarmSettings>(const AlarmSettings&)> askAlarmSettings;
     std::function<void()> showInformation;
 
   public slots:
@@ -119,6 +152,7 @@ class Form1 : public QWidget {
     void setLabelColour(const QColor& colour);
     void showModeCaption();
     void armTick();
+    void changeAlarm();
 
     const Clock& clock_;
     SoundPlayer& player_;
@@ -134,6 +168,7 @@ class Form1 : public QWidget {
     bool positionKnown_ = true;
     QPoint fileTwips_;  // lines 2 and 1 of "timerpos.txt" as start-up found them
     bool closed_ = false;
+    int modalDepth_ = 0;  // modal windows open through the bracket
     QColor labelColour_;  // as described; drawn lighter on a dark window
 
     QPushButton* suono2_ = nullptr;

@@ -6,7 +6,6 @@
 #include <QScreen>
 
 #include "fit_to_text.h"
-#include "form1.h"
 #include "pictures.h"
 #include "readable_colour.h"
 #include "twips.h"
@@ -25,7 +24,7 @@ QLabel* label(const QString& text, const QRect& geometry, QWidget* parent) {
 
 }  // namespace
 
-infomio::infomio(QWidget* parent)
+infomio::infomio(const QString& title, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("INFO"));
@@ -37,8 +36,7 @@ infomio::infomio(QWidget* parent)
     picture1->setPixmap(picturePixmap("info_bubble", 32, picture1->devicePixelRatioF()));
     picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QLabel* version =
-        label(QString::fromUtf8(Form1::kTitle), twipsRect(1080, 120, 1935, 375), this);
+    QLabel* version = label(title, twipsRect(1080, 120, 1935, 375), this);
     QFont bold = version->font();
     bold.setBold(true);
     version->setFont(bold);

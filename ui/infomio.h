@@ -9,14 +9,14 @@ class QLabel;
 
 namespace conteggo {
 
-// "INFO": the version, the credits and how the program keeps its data. Only fixed texts and
-// a picture; closed with the close box (or the close entry of the system menu and the
-// platform's close keystroke), never by Escape.
+// "INFO": the program's title with its version, the credits and how the program keeps its
+// data. Only fixed texts and a picture; closed with the close box (or the close entry of the
+// system menu and the platform's close keystroke), never by Escape.
 class infomio : public QDialog {
     Q_OBJECT
 
   public:
-    explicit infomio(QWidget* parent = nullptr);
+    explicit infomio(const QString& title, QWidget* parent = nullptr);
 
   protected:
     void changeEvent(QEvent* event) override;

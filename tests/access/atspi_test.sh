@@ -14,6 +14,7 @@ if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
     need_tools "python3-pyatspi" pyatspi-for-/usr/bin/python3
 fi
 tool=$(dirname "$0")/atspi_tool.py
+export CONTEGGO_TITLE=$TITLE
 atspi() { timeout 20 /usr/bin/python3 "$tool" "$@"; }
 
 start_desktop

@@ -5,7 +5,7 @@
 
 #include "instance_lock.h"
 
-using conteggo::FileInstanceLock;
+using conteggo::InstanceLock;
 
 class TestInstanceLock : public QObject {
     Q_OBJECT
@@ -17,9 +17,9 @@ class TestInstanceLock : public QObject {
     }
 
     void oneHolderAtATime() {
-        FileInstanceLock first;
+        InstanceLock first;
         QVERIFY(first.tryAcquire());
-        FileInstanceLock second;
+        InstanceLock second;
         QVERIFY(!second.tryAcquire());
     }
 
@@ -34,12 +34,12 @@ class TestInstanceLock : public QObject {
 
     void unfinishedLockFile() {
         QFETCH(int, ageSeconds);
-        QFile file(runtime_->filePath("conteggo.lock"));
+        QFile file(runtime_->filePath(QStringLiteral("conteggo.lock")));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
                                  QFileDevice::FileModificationTime));
         file.close();
-        FileInstanceLock lock;
+        InstanceLock lock;
         QTEST(lock.tryAcquire(), "takenOver");
     }
 

@@ -1,12 +1,11 @@
 #include <QTest>
 
 #include "alarm.h"
+#include "number_testing.h"
 
 using conteggo::AlarmSettings;
 using conteggo::evaluateAlarm;
 using conteggo::Number;
-
-Q_DECLARE_METATYPE(conteggo::Number)
 
 namespace {
 

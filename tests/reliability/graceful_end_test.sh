@@ -31,8 +31,8 @@ one_case() {
     fi
     lo=$base hi=$base
     if [[ $state == counting ]]; then
-        if ! press_enter "$w" || ! watch_ticks "$w" $((now + 300)) first; then
-            note_failure "$key: ends" "$key: the count did not start"
+        if ! press_enter "$w" || ! watch_ticks "$w" $((now + FIRST_TICK_WAIT)) first; then
+            note_failure "$key: ends" "$key: the count did not start within 10 s"
             kill_now "$pid"
             return
         fi
@@ -84,8 +84,8 @@ one_case() {
     read_title "$w"
     [[ $title == "$TITLE" ]] ||
         note_failure "$key: next start" "$key: the next start's title is '$title'"
-    if ! press_enter "$w" || ! watch_ticks "$w" $((now + 300)) first; then
-        note_failure "$key: next start" "$key: the next start's count did not start"
+    if ! press_enter "$w" || ! watch_ticks "$w" $((now + FIRST_TICK_WAIT)) first; then
+        note_failure "$key: next start" "$key: the next start's count did not start within 10 s"
     elif ! first_tick_fits "$count"; then
         note_failure "$key: next start" \
             "$key: the next start's first tick showed $(hms "$first_tick") after saving $count"

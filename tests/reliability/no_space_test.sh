@@ -64,15 +64,15 @@ scenario() {
         kill_now "$pid"
         return
     fi
-    if ! press_enter "$w" || ! watch_ticks "$w" $((now + 300)) first; then
-        not_ok "$kind: runs" "the count did not start"
+    if ! press_enter "$w" || ! watch_ticks "$w" $((now + FIRST_TICK_WAIT)) first; then
+        not_ok "$kind: runs" "the count did not start within 10 s"
     elif ! first_tick_fits "$BASE"; then
         not_ok "$kind: runs" "the first tick showed $(hms "$first_tick"), the file holds $BASE"
     else
         # A second more of failing autosaves, then Enter again on the stop button.
         watch_ticks "$w" $((now + 120))
         activate "$w" && press Return
-        if ! poll 2 title_is "$w" "$TITLE"; then
+        if ! poll 10 title_is "$w" "$TITLE"; then
             not_ok "$kind: runs" "Return did not stop the count (title '$title')"
         elif ! activate "$w" || ! press alt+F4 || ! wait_exit "$pid" 5; then
             not_ok "$kind: runs" "still running 5 s after Alt+F4"

@@ -29,10 +29,11 @@ export PULSE_SERVER=unix:$top/pulse.sock
 
 # --- the sound server -------------------------------------------------------------------------
 
-# As root it warns that it is meant for users; the warning is harmless here.
+# As root it warns that it is meant for users; the warning is harmless here. Its higher
+# priority (as root, nice -11) keeps a busy machine from starving the recording.
 mkdir -m 700 "$top/pulse-runtime"
 XDG_RUNTIME_DIR=$top/pulse-runtime pulseaudio --daemonize=no --exit-idle-time=-1 \
-    --disallow-exit -n --use-pid-file=no --realtime=no --high-priority=no \
+    --disallow-exit -n --use-pid-file=no --realtime=no --high-priority=yes \
     --load="module-null-sink sink_name=nullsink" \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$top/pulse.sock" \
     >"$top/pulse.log" 2>&1 &
@@ -64,6 +65,8 @@ recorded() {
 }
 
 recording_flows() { (($(stat -c %s "$1" 2>/dev/null || echo 0) > HEADER + BYTES_PER_SECOND / 2)); }
+
+recorder_pid=""
 
 # A short latency keeps the null sink rendering in small blocks; with its default of seconds a
 # sound that starts mid-block loses its beginning in the monitor.
@@ -165,6 +168,14 @@ readonly JUDGE='
         for (j = 1; j <= n; j++) {
             split(list[j], part, ":"); kind = part[1]; k = part[2]; t = origin + k
             if (kind == "none") continue
+            # Cut short by the closing: its span is neither judged nor taken for silence.
+            if (kind == "cut") {
+                for (i = 1; i <= ns; i++)
+                    if (!taken[i] && so[i] >= t - 1 && so[i] <= t + 1) {
+                        taken[i] = 1; mon[++nm] = so[i] - 0.05; mend[nm] = se[i] + 0.05
+                    }
+                continue
+            }
             name = names[kind] " at " hms(k)
             found = 0
             for (i = 1; i <= ns && !found; i++)
@@ -209,12 +220,17 @@ readonly JUDGE='
 reference() { sounds_in "$1" | awk 'NR == 1 { printf "%s %.2f\n", $3, $2 - $1 }'; }
 
 # The moments of counted time 1..FINAL at which the alarm with INTERVAL and ADVANCE sounds:
-# "ring:K" (or "RING_KIND:K") and "warn:K".
+# "ring:K" (or "RING_KIND:K") and "warn:K". A sound due at FINAL itself is "cut:K": the program
+# was ended within that second, while it played.
 moments() {
-    local interval=$1 advance=$2 final=$3 ring_kind=${4:-ring} k list=()
+    local interval=$1 advance=$2 final=$3 ring_kind=${4:-ring} k kind list=()
     for ((k = 1; k <= final; k++)); do
-        ((k % interval == 0)) && list+=("$ring_kind:$k")
-        (((k + advance) % interval == 0)) && list+=("warn:$k")
+        kind=""
+        ((k % interval == 0)) && kind=$ring_kind
+        (((k + advance) % interval == 0)) && kind="warn"
+        [[ -z $kind ]] && continue
+        [[ $k == "$final" && $kind != none ]] && kind="cut"
+        list+=("$kind:$k")
     done
     echo "${list[*]}"
 }
@@ -224,13 +240,31 @@ moments() {
 # Recorded more than SECONDS of sound.
 recorded_beyond() { awk -v l="$(recorded "$1")" -v s="$2" 'BEGIN { exit !(l > s) }'; }
 
+# Follows the count in window W's title, read every 20 ms, until it reaches SECONDS. The
+# program counts whole seconds of the boot clock, so count k shows k s after counted time 0;
+# a count is seen some time after it shows, never before, and longer after on a busy machine.
+# The least of the recording's positions at the first sight of each count, less the count, is
+# where counted time 0 lies in the recording: $origin. The first count seen is $first_seen.
+last_seen="" first_seen="" origin=""
+count_reaches() {
+    local k
+    read_title "$1"
+    k=$(seconds_of "$title") || return 1
+    if [[ $k != "$last_seen" ]]; then
+        [[ -z $last_seen ]] && first_seen=$k
+        last_seen=$k
+        origin=$(awk -v p="$(recorded "$2")" -v k="$k" -v o="$origin" \
+            'BEGIN { v = p - k; if (o != "" && o + 0 < v) v = o; printf "%.3f", v }')
+    fi
+    ((k >= $3))
+}
+
 # Runs PROGRAM in WORK with the alarm every INTERVAL seconds and the warning ADVANCE seconds
 # before, from a count of 0 until the title shows UNTIL, while recording. On success the
 # recording is $top/NAME.wav, $origin its second where counted time 0 lies and $final the count
 # the program saved when it ended; the program's stderr is $top/NAME.err.
-origin=""
-final=""
-run_alarm() {
+final="" time_kept=""
+alarm_run() {
     local name=$1 program=$2 work=$3 interval=$4 advance=$5 until=$6
     local rec=$top/$name.wav runtime pressed seen position stopped pid
     runtime=$(new_dir runtime)
@@ -252,14 +286,15 @@ run_alarm() {
     timeout 5 xdotool windowfocus --sync "$w" >/dev/null 2>&1
     pressed=$(clock_seconds)
     timeout 5 xdotool key Return >/dev/null 2>&1
-    # The title is read every 20 ms: the moment it changes places the count in the recording.
-    if ! poll_step=0.02 poll 3 title_is "$w" 0:00:01; then
-        not_ok "$name: count starts" "title '$title' 3 s after Return"
+    last_seen="" origin=""
+    if ! poll_step=0.02 poll 10 count_reaches "$w" "$rec" 1; then
+        not_ok "$name: count starts" "title '$title' 10 s after Return"
         return 1
     fi
     seen=$(clock_seconds)
     position=$(recorded "$rec")
-    if ! poll_step=0.02 poll $((10#${until##*:} + 5)) title_is "$w" "$until"; then
+    if ! poll_step=0.02 poll $((10#${until##*:} + 10)) count_reaches "$w" "$rec" \
+        "$(seconds_of "$until")"; then
         not_ok "$name: count runs" "title '$title', never $until"
         return 1
     fi
@@ -272,6 +307,14 @@ run_alarm() {
         not_ok "$name: recording" "$length"
         return 1
     fi
+    # The recording's position when the count showed places the count in it, if no sound was
+    # lost since: the server's clock and the boot clock must agree to the end. A busy machine
+    # may starve the sound server; such a recording says nothing of the program.
+    if ! time_kept=$(awk -v s="$seen" -v e="$stopped" -v p="$position" -v l="$length" 'BEGIN {
+        printf "%.2f s recorded over %.2f s", l - p, e - s; exit (l - p - (e - s))^2 > 0.25 }')
+    then
+        return 2
+    fi
     if [[ $status != 0 ]]; then
         not_ok "$name: program ends" "exit status $status after SIGTERM"
     fi
@@ -280,21 +323,24 @@ run_alarm() {
         return 1
     fi
     final=$count
-    ok "$name: count started: 0:00:01 shown $(awk -v s="$seen" -v p="$pressed" \
+    ok "$name: count started: $(hms "$first_seen") shown $(awk -v s="$seen" -v p="$pressed" \
         'BEGIN { printf "%.2f", s - p }') s after Return; saved count $final"
-    # The recording's position when 0:00:01 showed places the count in it, if no sound was lost
-    # since: the server's clock and the boot clock must agree to the end.
-    local kept
-    if ! kept=$(awk -v s="$seen" -v e="$stopped" -v p="$position" -v l="$length" 'BEGIN {
-        printf "%.2f s recorded over %.2f s", l - p, e - s; exit (l - p - (e - s))^2 > 0.25 }')
-    then
-        not_ok "$name: recording kept time" "$kept"
-        return 1
-    fi
-    ok "$name: recording kept time: $kept"
-    # The program counts whole seconds of the boot clock: counted time k shows k - 1 s after
-    # 0:00:01 does.
-    origin=$(awk -v p="$position" 'BEGIN { printf "%.3f", p - 1 }')
+    ok "$name: recording kept time: $time_kept"
+}
+
+# run_alarm NAME PROGRAM WORK INTERVAL ADVANCE UNTIL: alarm_run, made again (three times at
+# most, and said) when the recording lost time; reported as failed after the third.
+run_alarm() {
+    local attempt result
+    for attempt in 1 2 3; do
+        alarm_run "$@"
+        result=$?
+        ((result == 2)) || return "$result"
+        end_apps
+        echo "# $1, run $attempt: the recording lost time ($time_kept)"
+    done
+    not_ok "$1: recording kept time" "$time_kept"
+    return 1
 }
 
 # Judges recording NAME against MOMENTS with the sounds of RING_FILE and WARN_FILE.
@@ -350,7 +396,16 @@ missing_ring() {
     fi
 }
 
-default_sounds
-missing_ring
+# Each scenario, then whatever it left running (a copy, a recording) is ended: a copy still
+# ringing would sound in the next one's recording.
+scenario() {
+    "$@"
+    end_apps
+    [[ -n $recorder_pid ]] && end_process "$recorder_pid"
+    recorder_pid=""
+}
+
+scenario default_sounds
+scenario missing_ring
 
 report_end

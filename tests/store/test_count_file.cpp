@@ -7,9 +7,7 @@
 #include <cstdio>
 
 #include "count_file.h"
-#include "fake_clock.h"
 #include "number_testing.h"
-#include "stopwatch.h"
 
 using conteggo::CountFile;
 using conteggo::Number;
@@ -70,48 +68,32 @@ class TestCountFile : public QObject {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, loaded);
         QTemporaryDir dir;
-        const CountFile file(dir.filePath("conteggo.txt"));
+        const CountFile file(dir.filePath(QStringLiteral("conteggo.txt")));
         if (bytes == "device") {
-            QVERIFY(QFile::link("/dev/zero", file.path()));
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file.path()));
         } else if (bytes != "missing") {
             QVERIFY(writeFile(file.path(), bytes));
         }
         const auto count = file.load();
-        QCOMPARE(count ? describe(*count) : "nothing", loaded);
+        QCOMPARE(count ? describe(*count) : QStringLiteral("nothing"), loaded);
     }
 
-    void blankLineIsWrittenBackBlank() {
-        QTemporaryDir dir;
-        const CountFile file(dir.filePath("conteggo.txt"));
-        const FakeClock clock(5000);
-        conteggo::Stopwatch stopwatch(clock);
-        stopwatch.setTempo(Number());
-        QVERIFY(file.save(stopwatch, clock));
-        QCOMPARE(contents(file.path()), QByteArray("\r\n"));
+    // The count it is given, one line, in the kind it comes in; an empty one as a blank line.
+    void savesTheCountItIsGiven_data() {
+        QTest::addColumn<Number>("count");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("empty") << Number() << QByteArray("\r\n");
+        QTest::newRow("stopped") << Number::int16(3725) << QByteArray("\x33\x37\x32\x35\x0D\x0A");
+        QTest::newRow("running, whole") << Number::real(810) << QByteArray("810\r\n");
+        QTest::newRow("running, a fraction") << Number::real(14.5) << QByteArray("14.5\r\n");
     }
 
-    void savesTheStoppedCount() {
+    void savesTheCountItIsGiven() {
+        QFETCH(Number, count);
         QTemporaryDir dir;
-        const CountFile file(dir.filePath("conteggo.txt"));
-        const FakeClock clock;
-        conteggo::Stopwatch stopwatch(clock);
-        stopwatch.setTempo(Number::int16(3725));
-        QVERIFY(file.save(stopwatch, clock));
-        QCOMPARE(contents(file.path()), QByteArray("\x33\x37\x32\x35\x0D\x0A"));
-    }
-
-    void savesTheRunningCountAtTheReading() {
-        QTemporaryDir dir;
-        const CountFile file(dir.filePath("conteggo.txt"));
-        FakeClock clock(43000'000);
-        conteggo::Stopwatch stopwatch(clock);
-        stopwatch.setTempo(Number::int16(600));
-        stopwatch.start();
-        clock.setMilliseconds(43210'999);  // the fraction is dropped
-        QVERIFY(file.save(stopwatch, clock));
-        QCOMPARE(contents(file.path()), QByteArray("810\r\n"));
-        QVERIFY(stopwatch.attivo());
-        QCOMPARE(stopwatch.tempo(), Number::int16(600));
+        const CountFile file(dir.filePath(QStringLiteral("conteggo.txt")));
+        QVERIFY(file.save(count));
+        QTEST(contents(file.path()), "written");
     }
 
     // Whatever stops the save, what was there stays byte for byte, no temporary file is left
@@ -125,12 +107,12 @@ class TestCountFile : public QObject {
     void failedSaveKeepsTheOldFile() {
         QFETCH(QString, fault);
         QTemporaryDir dir;
-        const QString path = dir.filePath("conteggo.txt");
-        if (fault == "folder") {
-            QVERIFY(QDir(dir.path()).mkdir("conteggo.txt"));
-            QVERIFY(writeFile(path + "/inside", "3725\r\n"));
-        } else if (fault == "device") {
-            QVERIFY(QFile::link("/dev/zero", path));
+        const QString path = dir.filePath(QStringLiteral("conteggo.txt"));
+        if (fault == QLatin1String("folder")) {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("conteggo.txt")));
+            QVERIFY(writeFile(path + QLatin1String("/inside"), "3725\r\n"));
+        } else if (fault == QLatin1String("device")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
         } else {
             if (geteuid() == 0) {
                 QSKIP("root writes into read-only folders");
@@ -141,15 +123,15 @@ class TestCountFile : public QObject {
         const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System);
 
         StderrCapture capture;
-        const bool saved = CountFile(path).saveValue(Number::int16(0));
+        const bool saved = CountFile(path).save(Number::int16(0));
         const QByteArray message = capture.finish();
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
         QVERIFY(!saved);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System), before);
-        if (fault == "folder") {
-            QCOMPARE(contents(path + "/inside"), QByteArray("3725\r\n"));
-        } else if (fault == "device") {
+        if (fault == QLatin1String("folder")) {
+            QCOMPARE(contents(path + QLatin1String("/inside")), QByteArray("3725\r\n"));
+        } else if (fault == QLatin1String("device")) {
             QCOMPARE(QFile::symLinkTarget(path), QStringLiteral("/dev/zero"));
         } else {
             QCOMPARE(contents(path), QByteArray("3725\r\n"));
@@ -162,15 +144,15 @@ class TestCountFile : public QObject {
     // A file that keeps failing is reported once, and again after it was saved in between.
     void repeatedFailureReportedOnce() {
         QTemporaryDir dir;
-        const QString path = dir.filePath("conteggo.txt");
-        QVERIFY(QDir(dir.path()).mkdir("conteggo.txt"));
+        const QString path = dir.filePath(QStringLiteral("conteggo.txt"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("conteggo.txt")));
         StderrCapture capture;
-        CountFile(path).saveValue(Number::int16(1));
-        CountFile(path).saveValue(Number::int16(2));
-        QVERIFY(QDir(dir.path()).rmdir("conteggo.txt"));
-        QVERIFY(CountFile(path).saveValue(Number::int16(3)));
-        QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir("conteggo.txt"));
-        CountFile(path).saveValue(Number::int16(4));
+        CountFile(path).save(Number::int16(1));
+        CountFile(path).save(Number::int16(2));
+        QVERIFY(QDir(dir.path()).rmdir(QStringLiteral("conteggo.txt")));
+        QVERIFY(CountFile(path).save(Number::int16(3)));
+        QVERIFY(QFile::remove(path) && QDir(dir.path()).mkdir(QStringLiteral("conteggo.txt")));
+        CountFile(path).save(Number::int16(4));
         QCOMPARE(capture.finish().count('\n'), 2);
     }
 };

@@ -11,6 +11,13 @@ using conteggo::Number;
 
 namespace {
 
+QString outcome(bool read, const QString& value, bool kept) {
+    if (read) {
+        return value;
+    }
+    return kept ? QStringLiteral("kept") : QStringLiteral("?");
+}
+
 // One read of the given kind from the start of `bytes`: the value read, or "kept" when the read
 // failed (and the target was left alone).
 QString readOnce(QByteArray bytes, const QString& as) {
@@ -21,16 +28,20 @@ QString readOnce(QByteArray bytes, const QString& as) {
     std::int16_t i = 7;
     std::int32_t wide = 7;
     bool b = true;
-    if (as == "number") {
-        return reader.readNumber(n) ? describe(n) : (n == Number::int32(-99999) ? "kept" : "?");
+    if (as == QLatin1String("number")) {
+        const bool read = reader.readNumber(n);
+        return outcome(read, describe(n), n == Number::int32(-99999));
     }
-    if (as == "int16") {
-        return reader.readInt16(i) ? QString::number(i) : (i == 7 ? "kept" : "?");
+    if (as == QLatin1String("int16")) {
+        const bool read = reader.readInt16(i);
+        return outcome(read, QString::number(i), i == 7);
     }
-    if (as == "int32") {
-        return reader.readInt32(wide) ? QString::number(wide) : (wide == 7 ? "kept" : "?");
+    if (as == QLatin1String("int32")) {
+        const bool read = reader.readInt32(wide);
+        return outcome(read, QString::number(wide), wide == 7);
     }
-    return reader.readBoolean(b) ? QVariant(b).toString() : (b ? "kept" : "?");
+    const bool read = reader.readBoolean(b);
+    return outcome(read, QVariant(b).toString(), b);
 }
 
 }  // namespace
@@ -44,7 +55,7 @@ class TestFieldReader : public QObject {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("result");
         auto row = [](const char* name, const char* as, QByteArray bytes, const char* result) {
-            QTest::newRow(name) << QString(as) << bytes << QString(result);
+            QTest::newRow(name) << QString::fromLatin1(as) << bytes << QString::fromLatin1(result);
         };
         row("saved count", "number", "3725\r\n", "Int16 3725");
         row("comma ends the field", "number", "3725,99\r\n", "Int16 3725");
@@ -135,7 +146,7 @@ class TestFieldReader : public QObject {
         QFETCH(QByteArray, bytes);
         QTemporaryDir dir;
         if (path.isEmpty()) {
-            path = dir.filePath("big");
+            path = dir.filePath(QStringLiteral("big"));
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
             QVERIFY(!bytes.isEmpty() || file.resize(100 << 20));  // sparse: zero bytes

@@ -108,13 +108,13 @@ class TestPositionFile : public QObject {
 
     void missingFileOpensAtTheCorner() {
         QTemporaryDir dir;
-        const auto r = conteggo::PositionFile(dir.filePath("timerpos.txt")).load();
+        const auto r = conteggo::PositionFile(dir.filePath(QStringLiteral("timerpos.txt"))).load();
         QCOMPARE(describe(r), QStringLiteral("0 0 | - - - | 0 | 0 0"));
     }
 
     void saveThenLoad() {
         QTemporaryDir dir;
-        const conteggo::PositionFile file(dir.filePath("timerpos.txt"));
+        const conteggo::PositionFile file(dir.filePath(QStringLiteral("timerpos.txt")));
         QVERIFY(file.save(-0.4, 86385.4, alarm(Number::real(4.1 * 60), 30, 1)));
         AlarmSettings settings;
         const auto r = file.load();

@@ -13,7 +13,6 @@ class FakeClock final : public conteggo::Clock {
 
     void setSeconds(double s) { ms_ = static_cast<std::int64_t>(s * 1000); }
     void setMilliseconds(std::int64_t ms) { ms_ = ms; }
-    void advanceSeconds(double s) { ms_ += static_cast<std::int64_t>(s * 1000); }
     void advanceMilliseconds(std::int64_t ms) { ms_ += ms; }
 
   private:

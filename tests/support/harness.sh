@@ -18,13 +18,16 @@
 
 harness_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-TITLE="Conteggo (ver. 10)"
+# The version as CTest passes it, else as the project's CMakeLists.txt writes it.
+conteggo_version=${CONTEGGO_VERSION:-$(sed -n 's/^project(Conteggo VERSION \([0-9.]*\).*/\1/p' \
+    "$harness_dir/../../CMakeLists.txt")}
+TITLE="Conteggo (ver. $conteggo_version)"
 CRLF=$'\r\n'
 
 # --- the script's arguments and scratch folder ------------------------------------------------
 
 top=""
-app=""
+app=${app:-}
 app_pids=()    # copies of the program: SIGKILL at cleanup
 helper_pids=() # servers and tools: their own signal at cleanup, newest first
 declare -A helper_signal=()

@@ -19,6 +19,7 @@
 #include "form1.h"
 #include "infomio.h"
 #include "program.h"
+#include "program_title.h"
 #include "progress_bar.h"
 #include "readable_colour.h"
 
@@ -240,7 +241,7 @@ class TestAccess : public QObject {
         QCOMPARE(bench.form.primopiano()->palette().color(QPalette::Button), QColor(224, 224, 224));
         QCOMPARE(bench.form.secondopiano()->palette().color(QPalette::Button),
                  QColor(192, 192, 192));
-        conteggo::infomio info;
+        conteggo::infomio info(programTitle());
         const QList<QLabel*> lines = colouredLines(info);
         QCOMPARE(lines.size(), 3);
         const QList<QColor> described{{192, 0, 0}, {128, 0, 0}, {0, 0, 128}};
@@ -261,7 +262,7 @@ class TestAccess : public QObject {
             QApplication::setPalette(darkPalette());
         }
         Bench bench;
-        conteggo::infomio info;
+        conteggo::infomio info(programTitle());
         if (switchWhileRunning) {
             switchPalette(darkPalette());
         }
@@ -319,8 +320,7 @@ class TestAccess : public QObject {
         QTest::newRow("PB") << "PB"
                             << "Avanzamento verso il prossimo suono"
                             << int(QAccessible::ProgressBar);
-        QTest::newRow("Form1") << "Form1"
-                               << "Conteggo (ver. 10)" << int(QAccessible::Window);
+        QTest::newRow("Form1") << "Form1" << programTitle() << int(QAccessible::Window);
     }
 
     void mainWindowNamesAndRoles() {
@@ -354,9 +354,9 @@ class TestAccess : public QObject {
         Bench bench;
         bench.form.show();
         QCOMPARE(unnamed(&bench.form), QStringList());
-        conteggo::Dialog dialog(bench.form);
+        conteggo::Dialog dialog(bench.form.alarm(), &bench.form);
         QCOMPARE(unnamed(&dialog), QStringList());
-        conteggo::infomio info;
+        conteggo::infomio info(programTitle());
         QCOMPARE(unnamed(&info), QStringList());
         const auto box = conteggo::refusalBox();
         box->show();
@@ -386,7 +386,7 @@ class TestAccess : public QObject {
 
     void dialogBoxesNamedByTheirLabels() {
         Bench bench;
-        conteggo::Dialog dialog(bench.form);
+        conteggo::Dialog dialog(bench.form.alarm(), &bench.form);
         QCOMPARE(accessible(&dialog)->role(), QAccessible::Dialog);
         QCOMPARE(nameOf(&dialog), QStringLiteral("Imposta allarme"));
         QCOMPARE(accessible(dialog.Text1())->role(), QAccessible::EditableText);
@@ -442,7 +442,7 @@ class TestAccess : public QObject {
     }
 
     void escapeLeavesInformationOpen() {
-        conteggo::infomio info;
+        conteggo::infomio info(programTitle());
         info.show();
         QVERIFY(QTest::qWaitForWindowExposed(&info));
         QTest::keyClick(&info, Qt::Key_Escape);
@@ -467,9 +467,9 @@ class TestAccess : public QObject {
             QApplication::setFont(font);
         }
         Bench bench;
-        conteggo::Dialog dialog(bench.form);
+        conteggo::Dialog dialog(bench.form.alarm(), &bench.form);
         checkFits(&dialog);
-        conteggo::infomio info;
+        conteggo::infomio info(programTitle());
         checkFits(&info);
         // The main window keeps its own fonts and size.
         QCOMPARE(bench.form.width(), 197);
@@ -482,12 +482,12 @@ class TestAccess : public QObject {
         font.setPointSizeF(8.25);
         QApplication::setFont(font);
         Bench bench;
-        conteggo::Dialog dialog(bench.form);
+        conteggo::Dialog dialog(bench.form.alarm(), &bench.form);
         QCOMPARE(dialog.size(), QSize(364, 111));
         QCOMPARE(dialog.OKButton()->geometry(), QRect(272, 16, 81, 25));
         QCOMPARE(dialog.CancelButton()->geometry(), QRect(272, 48, 81, 25));
         QCOMPARE(dialog.Text2()->geometry(), QRect(16, 40, 41, 19));
-        conteggo::infomio info;
+        conteggo::infomio info(programTitle());
         QCOMPARE(info.width(), 285);
     }
 

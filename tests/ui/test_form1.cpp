@@ -7,6 +7,7 @@
 #include "fake_clock.h"
 #include "fake_sound_player.h"
 #include "form1.h"
+#include "program_title.h"
 #include "progress_bar.h"
 
 using conteggo::CountFile;
@@ -102,7 +103,7 @@ class TestForm1 : public QObject {
         }
         Form1& form = bench.open();
 
-        QCOMPARE(form.windowTitle(), QStringLiteral("Conteggo (ver. 10)"));
+        QCOMPARE(form.windowTitle(), programTitle());
         QTEST(form.pos(), "place");
         QTEST(form.Label1()->text(), "label");
         QCOMPARE(form.height(), alarmOn ? 88 : 76);
@@ -138,7 +139,7 @@ class TestForm1 : public QObject {
         QVERIFY(!form.suono()->isEnabled() && !form.suono2()->isEnabled());
         QCOMPARE(labelColour(form), kRed);
         QCOMPARE(form.Label1()->text(), QStringLiteral("0:01:00"));  // unchanged until a tick
-        QCOMPARE(form.windowTitle(), QStringLiteral("Conteggo (ver. 10)"));
+        QCOMPARE(form.windowTitle(), programTitle());
 
         bench.tickAt(1001.005);
         QCOMPARE(form.Label1()->text(), QStringLiteral("0:01:01"));
@@ -161,7 +162,7 @@ class TestForm1 : public QObject {
         QCOMPARE(labelColour(form), kBlue);
         QCOMPARE(readAll(bench.path("conteggo.txt")), QByteArray("80\r\n"));
         QVERIFY(!form.Timer1()->isActive() && !form.Timer2()->isActive());
-        QCOMPARE(form.windowTitle(), QStringLiteral("Conteggo (ver. 10)"));
+        QCOMPARE(form.windowTitle(), programTitle());
         QVERIFY(form.parti()->isVisibleTo(&form) && !form.ferma()->isVisibleTo(&form));
         QVERIFY(form.azzera()->isEnabled() && form.suono2()->isEnabled());
     }
@@ -189,10 +190,10 @@ class TestForm1 : public QObject {
         for (int second = 1; second <= 125; ++second) {
             bench.tickAt(1000 + second + 0.01);
             if (second == 50 || second == 110) {
-                expected << "suono1.wav";
+                expected << QStringLiteral("suono1.wav");
             }
             if (second == 60 || second == 120) {
-                expected << "suono2.wav";
+                expected << QStringLiteral("suono2.wav");
             }
             if (second == 60) {
                 QCOMPARE(form.PB()->value(), 60.0f);

@@ -12,6 +12,7 @@
 #include "form1.h"
 #include "infomio.h"
 #include "pictures.h"
+#include "program_title.h"
 
 using conteggo::Form1;
 
@@ -56,8 +57,8 @@ class TestHiDpi : public QObject {
         const QPixmap drawn = widget->icon().pixmap(widget->iconSize(), 2.0);
         QCOMPARE(drawn.size(), QSize(64, 64));
         QCOMPARE(drawn.devicePixelRatio(), 2.0);
-        QCOMPARE(asImage(drawn),
-                 QImage(conteggo::picture(name, 32, 2)).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        QCOMPARE(asImage(drawn), QImage(conteggo::picture(name, 32, 2))
+                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
     void labelsHoldDoubleSizePictures() {
@@ -69,11 +70,10 @@ class TestHiDpi : public QObject {
         const QPixmap glyph = form.Image1()->pixmap();
         QCOMPARE(glyph.devicePixelRatio(), 2.0);
         QCOMPARE(glyph.size(), QSize(32, 32));
-        QCOMPARE(
-            asImage(glyph),
-            QImage(conteggo::picture("info_glyph", 16, 2)).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        QCOMPARE(asImage(glyph), QImage(conteggo::picture("info_glyph", 16, 2))
+                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied));
 
-        conteggo::infomio info;
+        conteggo::infomio info(programTitle());
         QLabel* bubble = nullptr;
         for (QLabel* label : info.findChildren<QLabel*>()) {
             if (!label->pixmap().isNull()) {

@@ -26,7 +26,8 @@ bool CanberraPlayer::connect() {
     const int result = ca_context_open(context);
     if (result != CA_SUCCESS) {
         ca_context_destroy(context);
-        reportOnce(QStringLiteral("nessun server audio (%1)").arg(ca_strerror(result)));
+        reportOnce(
+            QStringLiteral("nessun server audio (%1)").arg(QString::fromUtf8(ca_strerror(result))));
         return false;
     }
     context_ = context;

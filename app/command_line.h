@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "verb.h"
+
+namespace conteggo {
+
+// What the command line asks for: a verb, nothing (a plain start), or an end at once with a
+// status and a text (--help, --version, a mistake).
+struct CommandLine {
+    std::optional<Verb> verb;
+    std::optional<int> exitStatus;
+    QString output;  // for standard output when the status is 0, else for standard error
+};
+
+// Exit status of a command line the program does not understand.
+inline constexpr int kUsageStatus = 2;
+
+// `arguments` as in main's argv, the program's name first.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+}  // namespace conteggo

@@ -1,0 +1,318 @@
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QLocalSocket>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <atomic>
+#include <cstring>
+
+#include "fake_clock.h"
+#include "fake_sound_player.h"
+#include "form1.h"
+#include "verb_client.h"
+#include "verb_server.h"
+
+using conteggo::CountFile;
+using conteggo::Delivery;
+using conteggo::Form1;
+using conteggo::PositionFile;
+using conteggo::Verb;
+using conteggo::VerbServer;
+
+namespace {
+
+constexpr int kDeadlineMs = 300;  // the server's wait for a message, short for the tests
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// A socket file with nobody listening, as a killed copy leaves it.
+bool makeStaleSocket(const QString& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
+// The main window over a scratch folder holding the count 5, with its verb server.
+struct Bench {
+    QTemporaryDir dir;
+    FakeClock clock{1000 * 1000};
+    FakeSoundPlayer player;
+    std::unique_ptr<Form1> form;
+    std::unique_ptr<VerbServer> server;
+
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QString socketPath() const { return path("conteggo.socket"); }
+    QByteArray count() const { return readAll(path("conteggo.txt")); }
+
+    bool open() {
+        QFile file(path("conteggo.txt"));
+        if (!file.open(QIODevice::WriteOnly) || file.write("5\r\n") != 3) {
+            return false;
+        }
+        file.close();
+        form = std::make_unique<Form1>(clock, player, CountFile(path("conteggo.txt")),
+                                       PositionFile(path("timerpos.txt")));
+        form->startUp();
+        server = std::make_unique<VerbServer>(
+            socketPath(), [this](Verb verb) { return form->applyVerb(verb); }, kDeadlineMs);
+        return server->listen();
+    }
+};
+
+// One connection: writes `message`, then collects whatever comes back until the server ends
+// the connection. Runs the event loop meanwhile, so the server in this thread can answer.
+struct Exchange {
+    QLocalSocket socket;
+    QByteArray reply;
+    bool ended = false;
+
+    bool run(const QString& path, const QByteArray& message) {
+        QObject::connect(&socket, &QLocalSocket::readyRead, &socket,
+                         [this] { reply += socket.readAll(); });
+        QObject::connect(&socket, &QLocalSocket::disconnected, &socket, [this] {
+            reply += socket.readAll();
+            ended = true;
+        });
+        socket.connectToServer(path);
+        if (!socket.waitForConnected(5000)) {
+            return false;
+        }
+        if (!message.isEmpty()) {
+            socket.write(message);
+        }
+        return QTest::qWaitFor([this] { return ended; }, 10000);
+    }
+};
+
+// The blocking client of the command, in a thread of its own so this thread's server runs.
+Delivery sendFromThread(const QString& path, Verb verb) {
+    Delivery delivery;
+    std::atomic<bool> done = false;
+    std::unique_ptr<QThread> thread(QThread::create([&] {
+        delivery = conteggo::sendVerb(path, verb);
+        done = true;
+    }));
+    thread->start();
+    [[maybe_unused]] const bool ended = QTest::qWaitFor([&] { return done.load(); }, 20000);
+    thread->wait();
+    return delivery;
+}
+
+}  // namespace
+
+class TestVerbServer : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // Each verb in each state of the window, through the socket: the answer, the state after
+    // and the file. Refusals change nothing.
+    void verbs_data() {
+        QTest::addColumn<QByteArray>("state");
+        QTest::addColumn<QByteArray>("message");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<bool>("runningAfter");
+        QTest::addColumn<QByteArray>("countAfter");
+
+        struct Row {
+            const char* state;
+            const char* verb;
+            const char* answer;
+            bool runningAfter;
+            const char* countAfter;
+        };
+        // Running: started at the count 5, three seconds ago; a stop saves 8.
+        const Row rows[] = {
+            {"stopped", "start", "ok", true, "5\r\n"},
+            {"stopped", "stop", "stopped", false, "5\r\n"},
+            {"stopped", "toggle", "ok", true, "5\r\n"},
+            {"stopped", "reset", "ok", false, "0\r\n"},
+            {"stopped", "show", "ok", false, "5\r\n"},
+            {"running", "start", "running", true, "5\r\n"},
+            {"running", "stop", "ok", false, "8\r\n"},
+            {"running", "toggle", "ok", false, "8\r\n"},
+            {"running", "reset", "running", true, "5\r\n"},
+            {"running", "show", "ok", true, "5\r\n"},
+            {"alarm dialog", "start", "modal", false, "5\r\n"},
+            {"alarm dialog", "stop", "modal", false, "5\r\n"},
+            {"alarm dialog", "toggle", "modal", false, "5\r\n"},
+            {"alarm dialog", "reset", "modal", false, "5\r\n"},
+            {"alarm dialog", "show", "modal", false, "5\r\n"},
+            {"information, running", "stop", "modal", true, "5\r\n"},
+            {"information, running", "toggle", "modal", true, "5\r\n"},
+        };
+        for (const Row& row : rows) {
+            QTest::addRow("%s: %s", row.state, row.verb)
+                << QByteArray(row.state) << QByteArray(row.verb) + '\n'
+                << QByteArray(row.answer) + '\n'
+                << row.runningAfter << QByteArray(row.countAfter);
+        }
+    }
+
+    void verbs() {
+        QFETCH(QByteArray, state);
+        QFETCH(QByteArray, message);
+        Bench bench;
+        QVERIFY(bench.open());
+        Form1& form = *bench.form;
+        if (state.contains("running")) {
+            form.parti_Click();
+            bench.clock.advanceMilliseconds(3000);
+        }
+        Exchange exchange;
+        bool exchanged = false;
+        const auto whileOpen = [&] { exchanged = exchange.run(bench.socketPath(), message); };
+        if (state == "alarm dialog") {
+            form.askAlarmSettings = [&](const conteggo::AlarmSettings&) {
+                whileOpen();
+                return std::optional<conteggo::AlarmSettings>();
+            };
+            form.suono2_Click();
+        } else if (state.startsWith("information")) {
+            form.showInformation = whileOpen;
+            form.Image1_Click();
+        } else {
+            whileOpen();
+        }
+        QVERIFY(exchanged);
+        QTEST(exchange.reply, "answer");
+        QTEST(form.stopwatch().attivo(), "runningAfter");
+        QTEST(bench.count(), "countAfter");
+        if (!form.stopwatch().attivo()) {
+            QCOMPARE(form.windowTitle(), QString::fromUtf8(Form1::kTitle));
+        }
+    }
+
+    // Whatever is not one whole verb is dropped: no answer, no effect; the next verb works.
+    void badInput_data() {
+        QTest::addColumn<QByteArray>("message");
+        QRandomGenerator random(11);
+        QByteArray noise(12, '\0');
+        for (char& byte : noise) {
+            byte = static_cast<char>(random.bounded(256));
+        }
+        noise[5] = '\n';
+        QTest::newRow("random bytes") << noise;
+        QTest::newRow("oversized") << QByteArray(4096, 'a');
+        QTest::newRow("oversized line") << QByteArray("start") + QByteArray(20, ' ') + '\n';
+        QTest::newRow("verb repeated") << QByteArray("start\nstart\n");
+        QTest::newRow("two verbs") << QByteArray("start\nreset\n");
+        QTest::newRow("upper case") << QByteArray("START\n");
+        QTest::newRow("carriage return") << QByteArray("start\r\n");
+        QTest::newRow("NUL inside") << QByteArray("st\0art\n", 7);
+        QTest::newRow("empty line") << QByteArray("\n");
+        QTest::newRow("no line feed") << QByteArray("start");
+        QTest::newRow("silent") << QByteArray();
+    }
+
+    void badInput() {
+        QFETCH(QByteArray, message);
+        Bench bench;
+        QVERIFY(bench.open());
+        Exchange bad;
+        QVERIFY(bad.run(bench.socketPath(), message));
+        QCOMPARE(bad.reply, QByteArray());
+        QVERIFY(!bench.form->stopwatch().attivo());
+        QCOMPARE(bench.count(), QByteArray("5\r\n"));
+        Exchange good;
+        QVERIFY(good.run(bench.socketPath(), "start\n"));
+        QCOMPARE(good.reply, QByteArray("ok\n"));
+        QVERIFY(bench.form->stopwatch().attivo());
+    }
+
+    // Idle connections past the limit are cut at once, the others at the deadline; then the
+    // socket serves again.
+    void idleConnections() {
+        Bench bench;
+        QVERIFY(bench.open());
+        std::vector<std::unique_ptr<QLocalSocket>> idle;
+        int cut = 0;
+        for (int n = 0; n < VerbServer::kMaxOpenConnections + 10; ++n) {
+            idle.push_back(std::make_unique<QLocalSocket>());
+            QObject::connect(idle.back().get(), &QLocalSocket::disconnected, this,
+                             [&cut] { ++cut; });
+            idle.back()->connectToServer(bench.socketPath());
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(cut, VerbServer::kMaxOpenConnections + 10, 10000);
+        Exchange good;
+        QVERIFY(good.run(bench.socketPath(), "toggle\n"));
+        QCOMPARE(good.reply, QByteArray("ok\n"));
+    }
+
+    // The command's own client, 50 at once: every one is answered and the count stays whole.
+    void fiftyClientsAtOnce() {
+        Bench bench;
+        QVERIFY(bench.open());
+        constexpr int kClients = 50;
+        std::atomic<int> done = 0;
+        std::atomic<int> answered = 0;
+        std::vector<std::unique_ptr<QThread>> threads;
+        for (int n = 0; n < kClients; ++n) {
+            threads.emplace_back(QThread::create([&] {
+                const Delivery delivery = conteggo::sendVerb(bench.socketPath(), Verb::Toggle);
+                if (delivery.outcome == Delivery::Answered &&
+                    delivery.answer == conteggo::VerbAnswer::Done) {
+                    ++answered;
+                }
+                ++done;
+            }));
+            threads.back()->start();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(done == kClients, 60000);
+        for (const auto& thread : threads) {
+            thread->wait();
+        }
+        QCOMPARE(answered.load(), kClients);
+        QVERIFY(!bench.form->stopwatch().attivo());  // an even number of toggles
+        QCOMPARE(bench.count(), QByteArray("5\r\n"));
+    }
+
+    void socketIsPrivate() {
+        Bench bench;
+        QVERIFY(bench.open());
+        QCOMPARE(QFile::permissions(bench.socketPath()) & 0x7777,
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    }
+
+    // A killed copy's socket: the command finds no copy there, and the next copy replaces it.
+    void staleSocket() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("conteggo.socket"));
+        QVERIFY(makeStaleSocket(path));
+        QCOMPARE(conteggo::sendVerb(path, Verb::Start).outcome, Delivery::NoCopy);
+        VerbServer server(path, [](Verb) { return conteggo::VerbAnswer::Stopped; });
+        QVERIFY(server.listen());
+        const Delivery delivery = sendFromThread(path, Verb::Stop);
+        QCOMPARE(delivery.outcome, Delivery::Answered);
+        QCOMPARE(delivery.answer, conteggo::VerbAnswer::Stopped);
+    }
+
+    // No socket at all, or one that belongs to someone else: no copy of this user's.
+    void noCopy() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("conteggo.socket"));
+        QCOMPARE(conteggo::sendVerb(path, Verb::Show).outcome, Delivery::NoCopy);
+        if (::geteuid() != 0) {
+            return;  // only root can give a file away
+        }
+        VerbServer server(path, [](Verb) { return conteggo::VerbAnswer::Done; });
+        QVERIFY(server.listen());
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+        QCOMPARE(sendFromThread(path, Verb::Show).outcome, Delivery::NoCopy);
+    }
+};
+
+QTEST_MAIN(TestVerbServer)
+#include "test_verb_server.moc"

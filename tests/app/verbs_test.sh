@@ -1,0 +1,394 @@
+#!/usr/bin/env bash
+# The command-line verbs with the real program on a private desktop: each verb with no copy
+# running, with the count stopped, running and with the alarm dialog or the information
+# window open (checked through the window title, conteggo.txt and the exit status); --toggle
+# five times; 50 commands at once; bad input on the socket; another user; a killed copy's
+# socket; and a plain second start, which still shows its "info" box.
+# Usage: verbs_test.sh PATH_TO_CONTEGGO
+set -u
+# shellcheck source=SCRIPTDIR/../support/harness.sh
+source "$(dirname "$0")/../support/harness.sh"
+harness_setup conteggo-verbs "$@"
+need_tools "xvfb openbox x11-utils xdotool python3" Xvfb openbox xprop xwininfo xdotool python3
+start_desktop
+
+readonly COUNT_RE='^[0-9]+:[0-9]{2}:[0-9]{2}$'
+# Where to click in the main window's client area: the sound button and the picture.
+readonly SOUND_X=76 SOUND_Y=52 INFO_X=18 INFO_Y=18
+socket="$XDG_RUNTIME_DIR/conteggo.socket"
+
+# --- helpers ----------------------------------------------------------------------------------
+
+work=""
+# A fresh working folder holding the count 5.
+new_work() {
+    work=$(new_dir work)
+    printf '5\r\n' >"$work/conteggo.txt"
+}
+
+# run_verb WORD: `conteggo --WORD` as a command in the working folder; its exit status into
+# $vstatus, its standard error into $verr.
+vstatus="" verr=""
+run_verb() {
+    (cd "$work" && exec timeout -k 2 20 "$app" "--$1" >"$top/verb.out" 2>"$top/verb.err")
+    vstatus=$?
+    verr=$(<"$top/verb.err")
+}
+
+# verb_gives WORD STATUS [TEXT]: the command ends with STATUS: 0 silently, 1 with one line
+# holding TEXT.
+verb_gives() {
+    run_verb "$1"
+    if [[ $vstatus != "$2" ]]; then
+        why="exit status $vstatus, not $2 (${verr//$'\n'/ })"
+        return 1
+    fi
+    if (($2 == 0)); then
+        [[ -z $verr && ! -s $top/verb.out ]] && return 0
+        why="it printed: $verr$(<"$top/verb.out")"
+        return 1
+    fi
+    [[ $(grep -c '' "$top/verb.err") == 1 && $verr == *"$3"* ]] && return 0
+    why="standard error: ${verr//$'\n'/ | }"
+    return 1
+}
+
+# count_is N: conteggo.txt holds exactly the count N.
+count_is() {
+    read_count "$work/conteggo.txt" && ((count == $1)) && return 0
+    why="conteggo.txt holds $(shown), not $1"
+    return 1
+}
+
+# unchanged TEXT: conteggo.txt holds exactly TEXT.
+unchanged() {
+    load "$work/conteggo.txt"
+    [[ $contents == "$1" ]] && return 0
+    why="conteggo.txt holds $(shown), not $(printf '%q' "$1")"
+    return 1
+}
+
+# map_state_is W STATE: xwininfo's map state of window W (IsViewable, IsUnMapped).
+map_state_is() {
+    local state
+    state=$(xwininfo -id "$1" 2>/dev/null | sed -n 's/.*Map State: *//p')
+    [[ $state == "$2" ]] && return 0
+    why="map state $state"
+    return 1
+}
+
+counting() { poll 5 title_matches "$w" "$COUNT_RE"; }
+stopped() { poll 5 title_is "$w" "$TITLE"; }
+
+# A plain copy in the working folder, its main window in $w.
+running_copy() {
+    start_app "$work"
+    main_window "$started"
+}
+
+# The copy of this scenario ends, so that the next one starts alone.
+end_copy() {
+    end_apps
+    poll 5 test ! -e "$XDG_RUNTIME_DIR/conteggo.lock" || :
+}
+
+# The lines the running copy wrote on standard error so far.
+app_lines() {
+    local n
+    n=$(grep -c '' "$app_log" 2>/dev/null)
+    echo "${n:-0}"
+}
+
+# --- with no copy running ---------------------------------------------------------------------
+
+no_copy() {
+    local name="no copy running" verb
+    for verb in stop reset; do
+        new_work
+        expect "$name: --$verb says so, status 1" -- \
+            verb_gives "$verb" 1 "Conteggo non è in esecuzione"
+        expect "$name: --$verb leaves the count" -- unchanged "5$CRLF"
+        expect "$name: --$verb leaves no copy behind" -- \
+            saying "a lock file is there" test ! -e "$XDG_RUNTIME_DIR/conteggo.lock"
+    done
+    for verb in start toggle; do
+        new_work
+        start_app "$work" -- "--$verb"
+        expect "$name: --$verb starts the program" -- main_window "$started" || continue
+        expect "$name: --$verb starts the count" -- counting
+        expect "$name: --$verb copy takes verbs" -- verb_gives stop 0
+        expect "$name: --$verb copy saved the count at the stop" -- \
+            saying "conteggo.txt: $(shown)" read_count "$work/conteggo.txt"
+        end_copy
+    done
+    new_work
+    start_app "$work" -- --show
+    expect "$name: --show starts the program" -- main_window "$started" &&
+        expect "$name: --show leaves it stopped" -- title_is "$w" "$TITLE"
+    end_copy
+}
+
+# --- each verb in each state -----------------------------------------------------------------
+
+stopped_and_running() {
+    local name="copy running" before
+    new_work
+    expect "$name: window" -- running_copy || return
+    expect "stopped: --stop refused" -- verb_gives stop 1 "già fermo"
+    expect "stopped: --show" -- verb_gives show 0
+    expect "stopped: --show changes nothing" -- title_is "$w" "$TITLE"
+    timeout 5 xdotool windowminimize "$w" >/dev/null 2>&1
+    if poll 5 map_state_is "$w" IsUnMapped; then
+        expect "minimised: --show" -- verb_gives show 0
+        expect "minimised: --show brings the window back" -- poll 5 map_state_is "$w" IsViewable
+    fi
+    expect "stopped: --start" -- verb_gives start 0
+    expect "stopped: --start starts the count" -- counting
+    expect "running: --start refused" -- verb_gives start 1 "già in corso"
+    expect "running: --reset refused" -- verb_gives reset 1 "fermalo prima"
+    expect "running: --show" -- verb_gives show 0
+    expect "running: refusals leave the file" -- unchanged "5$CRLF"
+    poll 5 title_matches "$w" '^0:00:0[6-9]$' || :
+    expect "running: --stop" -- verb_gives stop 0
+    expect "running: --stop restores the title" -- stopped
+    expect "running: --stop saves the count" -- saying "conteggo.txt: $(shown)" \
+        read_count "$work/conteggo.txt"
+    expect "running: --stop saves more than the start's 5" -- saying "count $count" \
+        test "${count:-0}" -gt 5
+    load "$work/conteggo.txt"
+    before=$contents
+    expect "stopped: --stop refused again" -- verb_gives stop 1 "già fermo"
+    expect "stopped: refusal leaves the file" -- unchanged "$before"
+    expect "stopped: --reset" -- verb_gives reset 0
+    expect "stopped: --reset saves 0" -- count_is 0
+    expect "stopped: --reset leaves the title" -- title_is "$w" "$TITLE"
+    expect "stopped: --toggle starts" -- verb_gives toggle 0
+    expect "stopped: --toggle starts the count" -- counting
+    expect "running: --toggle stops" -- verb_gives toggle 0
+    expect "running: --toggle restores the title" -- stopped
+    expect "running: --toggle saved a count" -- saying "conteggo.txt: $(shown)" \
+        read_count "$work/conteggo.txt"
+
+    # A plain second start is refused with its box, as always, and changes nothing.
+    load "$work/conteggo.txt"
+    before=$contents
+    local first=$started
+    start_app "$work"
+    if expect "second plain start: \"info\" box" -- poll 15 window_shows "$started" '^info$'; then
+        activate "$found" && press Return
+    fi
+    expect "second plain start: ends with status 0" -- wait_exit "$started" 10 &&
+        expect "second plain start: status" -- saying "status $status" test "$status" -eq 0
+    expect "second plain start: first copy unchanged" -- title_is "$w" "$TITLE"
+    expect "second plain start: file unchanged" -- unchanged "$before"
+    started=$first
+    end_copy
+}
+
+# Each verb while a modal window is open: refused with one line, nothing changes.
+modal_open() {
+    local name verb before
+    new_work
+    expect "modal: window" -- running_copy || return
+    name="alarm dialog open"
+    click_at "$w" "$SOUND_X" "$SOUND_Y"
+    expect "$name: the dialog opens" -- poll 5 window_shows "$started" '^Imposta allarme$' ||
+        return
+    local dialog=$found
+    for verb in start stop toggle reset show; do
+        expect "$name: --$verb refused" -- verb_gives "$verb" 1 "finestra"
+    done
+    expect "$name: title unchanged" -- title_is "$w" "$TITLE"
+    expect "$name: file unchanged" -- unchanged "5$CRLF"
+    expect "$name: the dialog is still open" -- window_shows "$started" '^Imposta allarme$'
+    activate "$dialog" && press alt+F4
+    expect "$name: the dialog closes" -- poll 5 no_window "$started" '^Imposta allarme$'
+    expect "$name closed: --start works again" -- verb_gives start 0
+    expect "$name closed: counting" -- counting
+
+    name="information window open while counting"
+    click_at "$w" "$INFO_X" "$INFO_Y"
+    expect "$name: it opens" -- poll 5 window_shows "$started" '^INFO$' || return
+    local info=$found
+    load "$work/conteggo.txt"
+    before=$contents
+    for verb in stop toggle; do
+        expect "$name: --$verb refused" -- verb_gives "$verb" 1 "finestra"
+    done
+    expect "$name: still counting" -- title_matches "$w" "$COUNT_RE"
+    expect "$name: file unchanged" -- unchanged "$before"
+    activate "$info" && press alt+F4
+    expect "$name: it closes" -- poll 5 no_window "$started" '^INFO$'
+    expect "$name closed: --stop works" -- verb_gives stop 0
+    expect "$name closed: stopped" -- stopped
+    end_copy
+}
+
+# --- repeated and concurrent commands ----------------------------------------------------------
+
+toggle_five_times() {
+    local name="--toggle five times" n failures=""
+    new_work
+    expect "$name: window" -- running_copy || return
+    for n in 1 2 3 4 5; do
+        run_verb toggle
+        [[ $vstatus == 0 && -z $verr ]] || failures+=" #$n: status $vstatus $verr"
+    done
+    expect "$name: each ends with status 0" -- saying "$failures" test -z "$failures"
+    expect "$name: the count runs" -- counting
+    expect "$name: the file holds a count" -- saying "conteggo.txt: $(shown)" \
+        read_count "$work/conteggo.txt"
+    expect "$name: --stop" -- verb_gives stop 0
+    expect "$name: the count stops" -- stopped
+    expect "$name: a count no smaller after the stop" -- saying "conteggo.txt: $(shown)" \
+        read_count "$work/conteggo.txt"
+    end_copy
+}
+
+# N commands at once: VERB... handed out in turn. Their statuses into $statuses (sorted,
+# counted), their standard error into $top/many.*.err.
+statuses=""
+many_at_once() {
+    local n=$1 i pids=() verbs
+    shift
+    verbs=("$@")
+    rm -f "$top"/many.*
+    for ((i = 0; i < n; i++)); do
+        (
+            cd "$work" || exit
+            timeout -k 2 60 "$app" "--${verbs[i % ${#verbs[@]}]}" >/dev/null 2>"$top/many.$i.err"
+            echo $? >"$top/many.$i.status"
+        ) &
+        pids+=($!)
+    done
+    wait "${pids[@]}"
+    statuses=$(cat "$top"/many.*.status | sort | uniq -c | tr -s ' \n' ' ')
+}
+
+fifty_at_once() {
+    local name="50 commands at once" lines
+    new_work
+    expect "$name: window" -- running_copy || return
+    many_at_once 50 toggle
+    expect "$name: 50 toggles all done" -- \
+        saying "statuses:$statuses; $(cat "$top"/many.*.err | sort | uniq -c | head -n 3)" \
+        test "$statuses" == " 50 0 "
+    expect "$name: an even number of toggles leaves it stopped" -- stopped
+    expect "$name: the file holds a count" -- saying "conteggo.txt: $(shown)" \
+        read_count "$work/conteggo.txt"
+    expect "$name: still answers at once" -- verb_gives show 0
+
+    many_at_once 50 start stop
+    lines=$(cat "$top"/many.*.err | grep -vc -e "già in corso" -e "già fermo")
+    expect "$name: starts and stops: each done or refused" -- saying "statuses:$statuses" \
+        test -z "$(grep -LxE '0|1' "$top"/many.*.status)"
+    expect "$name: starts and stops: a refusal is one clear line" -- \
+        saying "$lines other lines: $(cat "$top"/many.*.err | head -n 3)" test "$lines" -eq 0
+    run_verb stop
+    expect "$name: then it stops" -- stopped
+    expect "$name: the program ran on" -- alive "$started"
+    expect "$name: the file holds a count" -- saying "conteggo.txt: $(shown)" \
+        read_count "$work/conteggo.txt"
+    end_copy
+}
+
+# --- the socket itself ------------------------------------------------------------------------
+
+# send_raw KIND: a client of our own on the socket: "noise" (random bytes), "oversized"
+# (64 KiB), "repeated" (one verb twice in one message), "silent" (connects and writes
+# nothing until the program hangs up). Prints what came back, if anything.
+send_raw() {
+    timeout 20 python3 - "$socket" "$1" <<'EOF'
+import os, socket, sys
+path, kind = sys.argv[1], sys.argv[2]
+s = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+s.connect(path)
+s.settimeout(15)
+try:
+    if kind == "noise":
+        s.sendall(os.urandom(200))
+    elif kind == "oversized":
+        s.sendall(b"start" * 13000)
+    elif kind == "repeated":
+        s.sendall(b"start\nstart\n")
+except OSError:
+    pass  # the program hung up first
+reply = b""
+try:
+    while True:
+        part = s.recv(100)
+        if not part:
+            break
+        reply += part
+except OSError:
+    pass
+sys.stdout.write(reply.decode("latin-1"))
+EOF
+}
+
+# A process of the user "nobody" fails to connect.
+stranger_refused() {
+    ! setpriv --reuid=65534 --regid=65534 --clear-groups timeout 10 python3 -c \
+        "import socket,sys; socket.socket(socket.AF_UNIX).connect(sys.argv[1])" \
+        "$socket" 2>/dev/null
+}
+
+bad_input() {
+    local name="bad socket input" kind reply lines silent
+    new_work
+    expect "$name: window" -- running_copy || return
+    for kind in noise oversized repeated silent; do
+        lines=$(app_lines)
+        if [[ $kind == silent ]]; then
+            # Meanwhile the program answers others, and its window goes on.
+            send_raw silent >"$top/silent.out" &
+            silent=$!
+            expect "$name: with a silent connection open, --show answers" -- verb_gives show 0
+            wait "$silent"
+            reply=$(<"$top/silent.out")
+        else
+            reply=$(send_raw "$kind")
+        fi
+        expect "$name: $kind: no answer" -- saying "answer '$reply'" test -z "$reply"
+        expect "$name: $kind: no effect" -- title_is "$w" "$TITLE"
+        expect "$name: $kind: at most one line on standard error" -- \
+            saying "$(($(app_lines) - lines)) lines" test $(($(app_lines) - lines)) -le 1
+        expect "$name: $kind: the program runs on" -- alive "$started"
+    done
+    expect "$name: file unchanged" -- unchanged "5$CRLF"
+    expect "$name: then --start works" -- verb_gives start 0
+    expect "$name: and the count runs" -- counting
+
+    expect "socket: mode 0600" -- saying "mode $(stat -c %a "$socket")" \
+        test "$(stat -c %a "$socket")" == 600
+    if ((EUID == 0)) && command -v setpriv >/dev/null; then
+        # The runtime folder is 0700 and the socket 0600: nobody else gets in.
+        expect "socket: another user cannot connect" -- saying "nobody connected" \
+            stranger_refused
+    fi
+    end_copy
+}
+
+# A copy killed with SIGKILL leaves its socket: commands find no copy there, and the next
+# copy takes the path over.
+killed_copy() {
+    local name="killed copy"
+    new_work
+    expect "$name: window" -- running_copy || return
+    kill_now "$started"
+    expect "$name: its socket is left" -- test -S "$socket"
+    expect "$name: --stop finds no copy" -- verb_gives stop 1 "non è in esecuzione"
+    expect "$name: a new copy starts" -- running_copy || return
+    expect "$name: and takes verbs" -- verb_gives start 0
+    expect "$name: counting" -- counting
+    end_copy
+}
+
+no_copy
+stopped_and_running
+modal_open
+toggle_five_times
+fifty_at_once
+bad_input
+killed_copy
+report_end
