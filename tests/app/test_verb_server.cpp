@@ -11,9 +11,7 @@
 #include <atomic>
 #include <cstring>
 
-#include "fake_clock.h"
-#include "fake_sound_player.h"
-#include "form1.h"
+#include "form_bench.h"
 #include "verb_client.h"
 #include "verb_server.h"
 
@@ -28,11 +26,6 @@ namespace {
 
 constexpr int kDeadlineMs = 300;  // the server's wait for a message, short for the tests
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 // A socket file with nobody listening, as a killed copy leaves it.
 bool makeStaleSocket(const QString& path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -46,26 +39,18 @@ bool makeStaleSocket(const QString& path) {
 }
 
 // The main window over a scratch folder holding the count 5, with its verb server.
-struct Bench {
-    QTemporaryDir dir;
-    FakeClock clock{1000 * 1000};
-    FakeSoundPlayer player;
-    std::unique_ptr<Form1> form;
+struct Bench : FormBench {
     std::unique_ptr<VerbServer> server;
 
-    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     QString socketPath() const { return path("conteggo.socket"); }
     QByteArray count() const { return readAll(path("conteggo.txt")); }
 
-    bool open() {
-        QFile file(path("conteggo.txt"));
-        if (!file.open(QIODevice::WriteOnly) || file.write("5\r\n") != 3) {
+    // The window over a count of 5 s, and the server that hands it the verbs.
+    bool openWithServer() {
+        if (!writeFile(path("conteggo.txt"), "5\r\n")) {
             return false;
         }
-        file.close();
-        form = std::make_unique<Form1>(clock, player, CountFile(path("conteggo.txt")),
-                                       PositionFile(path("timerpos.txt")));
-        form->startUp();
+        FormBench::open();
         server = std::make_unique<VerbServer>(
             socketPath(), [this](Verb verb) { return form->applyVerb(verb); }, kDeadlineMs);
         return server->listen();
@@ -165,7 +150,7 @@ class TestVerbServer : public QObject {
         QFETCH(QByteArray, state);
         QFETCH(QByteArray, message);
         Bench bench;
-        QVERIFY(bench.open());
+        QVERIFY(bench.openWithServer());
         Form1& form = *bench.form;
         if (state.contains("running")) {
             form.parti_Click();
@@ -220,7 +205,7 @@ class TestVerbServer : public QObject {
     void badInput() {
         QFETCH(QByteArray, message);
         Bench bench;
-        QVERIFY(bench.open());
+        QVERIFY(bench.openWithServer());
         Exchange bad;
         QVERIFY(bad.run(bench.socketPath(), message));
         QCOMPARE(bad.reply, QByteArray());
@@ -236,7 +221,7 @@ class TestVerbServer : public QObject {
     // socket serves again.
     void idleConnections() {
         Bench bench;
-        QVERIFY(bench.open());
+        QVERIFY(bench.openWithServer());
         std::vector<std::unique_ptr<QLocalSocket>> idle;
         int cut = 0;
         for (int n = 0; n < VerbServer::kMaxOpenConnections + 10; ++n) {
@@ -254,7 +239,7 @@ class TestVerbServer : public QObject {
     // The command's own client, 50 at once: every one is answered and the count stays whole.
     void fiftyClientsAtOnce() {
         Bench bench;
-        QVERIFY(bench.open());
+        QVERIFY(bench.openWithServer());
         constexpr int kClients = 50;
         std::atomic<int> done = 0;
         std::atomic<int> answered = 0;
@@ -281,7 +266,7 @@ class TestVerbServer : public QObject {
 
     void socketIsPrivate() {
         Bench bench;
-        QVERIFY(bench.open());
+        QVERIFY(bench.openWithServer());
         QCOMPARE(QFile::permissions(bench.socketPath()) & 0x7777,
                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     }

@@ -8,21 +8,12 @@
 
 #include "count_file.h"
 #include "number_testing.h"
+#include "scratch_file.h"
 
 using conteggo::CountFile;
 using conteggo::Number;
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Sends standard error to a temporary file until finish().
 class StderrCapture {
@@ -93,7 +84,7 @@ class TestCountFile : public QObject {
         QTemporaryDir dir;
         const CountFile file(dir.filePath(QStringLiteral("conteggo.txt")));
         QVERIFY(file.save(count));
-        QTEST(contents(file.path()), "written");
+        QTEST(readAll(file.path()), "written");
     }
 
     // Whatever stops the save, what was there stays byte for byte, no temporary file is left
@@ -130,11 +121,11 @@ class TestCountFile : public QObject {
         QVERIFY(!saved);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System), before);
         if (fault == QLatin1String("folder")) {
-            QCOMPARE(contents(path + QLatin1String("/inside")), QByteArray("3725\r\n"));
+            QCOMPARE(readAll(path + QLatin1String("/inside")), QByteArray("3725\r\n"));
         } else if (fault == QLatin1String("device")) {
             QCOMPARE(QFile::symLinkTarget(path), QStringLiteral("/dev/zero"));
         } else {
-            QCOMPARE(contents(path), QByteArray("3725\r\n"));
+            QCOMPARE(readAll(path), QByteArray("3725\r\n"));
         }
         QCOMPARE(message.count('\n'), 1);
         QVERIFY2(message.startsWith("Conteggo: impossibile salvare " + path.toLocal8Bit() + ": "),

@@ -14,9 +14,7 @@
 
 #include "clickable_label.h"
 #include "dialog.h"
-#include "fake_clock.h"
-#include "fake_sound_player.h"
-#include "form1.h"
+#include "form_bench.h"
 #include "infomio.h"
 #include "program.h"
 #include "program_title.h"
@@ -31,16 +29,10 @@ using conteggo::readableColour;
 
 namespace {
 
-struct Bench {
-    QTemporaryDir dir;
-    FakeClock clock{1000 * 1000};
-    FakeSoundPlayer player;
-    Form1 form{clock, player, CountFile(dir.filePath(QStringLiteral("conteggo.txt"))),
-               PositionFile(dir.filePath(QStringLiteral("timerpos.txt")))};
+struct Bench : FormBench {
     int informationShown = 0;
     Bench() {
-        form.startUp();
-        form.showInformation = [this] { ++informationShown; };
+        open().showInformation = [this] { ++informationShown; };
     }
 };
 
@@ -233,13 +225,14 @@ class TestAccess : public QObject {
         Bench bench;
         const QColor blue(0, 0, 192);
         const QColor red(192, 0, 0);
-        QCOMPARE(textColour(bench.form.Label1()), blue);
-        bench.form.parti_Click();
-        QCOMPARE(textColour(bench.form.Label1()), red);
-        bench.form.ferma_Click();
-        QCOMPARE(textColour(bench.form.Label1()), blue);
-        QCOMPARE(bench.form.primopiano()->palette().color(QPalette::Button), QColor(224, 224, 224));
-        QCOMPARE(bench.form.secondopiano()->palette().color(QPalette::Button),
+        QCOMPARE(textColour(bench.form->Label1()), blue);
+        bench.form->parti_Click();
+        QCOMPARE(textColour(bench.form->Label1()), red);
+        bench.form->ferma_Click();
+        QCOMPARE(textColour(bench.form->Label1()), blue);
+        QCOMPARE(bench.form->primopiano()->palette().color(QPalette::Button),
+                 QColor(224, 224, 224));
+        QCOMPARE(bench.form->secondopiano()->palette().color(QPalette::Button),
                  QColor(192, 192, 192));
         conteggo::infomio info(programTitle());
         const QList<QLabel*> lines = colouredLines(info);
@@ -266,11 +259,11 @@ class TestAccess : public QObject {
         if (switchWhileRunning) {
             switchPalette(darkPalette());
         }
-        const QColor back = background(bench.form.Label1());
+        const QColor back = background(bench.form->Label1());
         QCOMPARE(back, QColor(0x35, 0x35, 0x35));
-        const double stopped = contrastRatio(textColour(bench.form.Label1()), back);
-        bench.form.parti_Click();
-        const double running = contrastRatio(textColour(bench.form.Label1()), back);
+        const double stopped = contrastRatio(textColour(bench.form->Label1()), back);
+        bench.form->parti_Click();
+        const double running = contrastRatio(textColour(bench.form->Label1()), back);
         QVERIFY2(stopped >= 4.5 && running >= 4.5,
                  qPrintable(QStringLiteral("stopped %1, running %2").arg(stopped).arg(running)));
         for (QLabel* line : colouredLines(info)) {
@@ -279,15 +272,16 @@ class TestAccess : public QObject {
                      qPrintable(QStringLiteral("%1: %2").arg(line->text()).arg(ratio)));
         }
         // The eye buttons wear the theme's face.
-        QCOMPARE(bench.form.primopiano()->palette().color(QPalette::Button),
+        QCOMPARE(bench.form->primopiano()->palette().color(QPalette::Button),
                  QColor(0x44, 0x44, 0x44));
-        QCOMPARE(bench.form.secondopiano()->palette().color(QPalette::Button),
+        QCOMPARE(bench.form->secondopiano()->palette().color(QPalette::Button),
                  QColor(0x44, 0x44, 0x44));
         // And back to light: the described colours again.
         switchPalette(light_);
-        QCOMPARE(textColour(bench.form.Label1()), QColor(192, 0, 0));
+        QCOMPARE(textColour(bench.form->Label1()), QColor(192, 0, 0));
         QCOMPARE(textColour(colouredLines(info).first()), QColor(192, 0, 0));
-        QCOMPARE(bench.form.primopiano()->palette().color(QPalette::Button), QColor(224, 224, 224));
+        QCOMPARE(bench.form->primopiano()->palette().color(QPalette::Button),
+                 QColor(224, 224, 224));
     }
 
     // --- names and roles -------------------------------------------------------------------
@@ -326,7 +320,7 @@ class TestAccess : public QObject {
     void mainWindowNamesAndRoles() {
         QFETCH(QString, control);
         Bench bench;
-        Form1& f = bench.form;
+        Form1& f = *bench.form;
         const QHash<QString, QWidget*> controls{{QStringLiteral("parti"), f.parti()},
                                                 {QStringLiteral("ferma"), f.ferma()},
                                                 {QStringLiteral("azzera"), f.azzera()},
@@ -352,9 +346,9 @@ class TestAccess : public QObject {
 
     void everyControlNamed() {
         Bench bench;
-        bench.form.show();
-        QCOMPARE(unnamed(&bench.form), QStringList());
-        conteggo::Dialog dialog(bench.form.alarm(), &bench.form);
+        bench.form->show();
+        QCOMPARE(unnamed(bench.form.get()), QStringList());
+        conteggo::Dialog dialog(bench.form->alarm(), bench.form.get());
         QCOMPARE(unnamed(&dialog), QStringList());
         conteggo::infomio info(programTitle());
         QCOMPARE(unnamed(&info), QStringList());
@@ -366,7 +360,7 @@ class TestAccess : public QObject {
 
     void statefulNamesFollowState() {
         Bench bench;
-        Form1& f = bench.form;
+        Form1& f = *bench.form;
         f.oremin_Click();
         QCOMPARE(nameOf(f.oremin()), QStringLiteral("Formato: minuti e secondi"));
         f.oremin_Click();
@@ -386,7 +380,7 @@ class TestAccess : public QObject {
 
     void dialogBoxesNamedByTheirLabels() {
         Bench bench;
-        conteggo::Dialog dialog(bench.form.alarm(), &bench.form);
+        conteggo::Dialog dialog(bench.form->alarm(), bench.form.get());
         QCOMPARE(accessible(&dialog)->role(), QAccessible::Dialog);
         QCOMPARE(nameOf(&dialog), QStringLiteral("Imposta allarme"));
         QCOMPARE(accessible(dialog.Text1())->role(), QAccessible::EditableText);
@@ -396,30 +390,30 @@ class TestAccess : public QObject {
         QCOMPARE(nameOf(dialog.Check1()), QStringLiteral("Suono veramente?"));
         QCOMPARE(nameOf(dialog.CancelButton()), QStringLiteral("Annulla"));
         // Tool tips stay exactly as they were; names never go into them.
-        QCOMPARE(bench.form.parti()->toolTip(), QStringLiteral("PARTI / RIPARTI"));
-        QCOMPARE(bench.form.suono2()->toolTip(), QString());
-        QCOMPARE(bench.form.Image1()->toolTip(), QStringLiteral("INFO"));
+        QCOMPARE(bench.form->parti()->toolTip(), QStringLiteral("PARTI / RIPARTI"));
+        QCOMPARE(bench.form->suono2()->toolTip(), QString());
+        QCOMPARE(bench.form->Image1()->toolTip(), QStringLiteral("INFO"));
     }
 
     void barExposesValueAndMaximum() {
         Bench bench;
-        bench.form.alarm().intervallo = conteggo::Number::real(300);
-        bench.form.stopwatch().setTempo(conteggo::Number::int32(125));
-        bench.form.setAlarmShape(true);
-        bench.form.fitBarToInterval();
-        QAccessibleValueInterface* value = accessible(bench.form.PB())->valueInterface();
+        bench.form->alarm().intervallo = conteggo::Number::real(300);
+        bench.form->stopwatch().setTempo(conteggo::Number::int32(125));
+        bench.form->setAlarmShape(true);
+        bench.form->fitBarToInterval();
+        QAccessibleValueInterface* value = accessible(bench.form->PB())->valueInterface();
         QVERIFY(value != nullptr);
         QCOMPARE(value->currentValue().toDouble(), 125.0);
         QCOMPARE(value->maximumValue().toDouble(), 300.0);
         QCOMPARE(value->minimumValue().toDouble(), 0.0);
-        QCOMPARE(accessible(bench.form.PB())->text(QAccessible::Value), QStringLiteral("42%"));
+        QCOMPARE(accessible(bench.form->PB())->text(QAccessible::Value), QStringLiteral("42%"));
     }
 
     // --- keyboard --------------------------------------------------------------------------
 
     void pressActionOpensInformation() {
         Bench bench;
-        accessible(bench.form.Image1())
+        accessible(bench.form->Image1())
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(bench.informationShown, 0);  // after the request has returned
@@ -429,15 +423,15 @@ class TestAccess : public QObject {
     void f1OpensInformationThroughTheBracket() {
         Bench bench;
         bool onTopMeanwhile = true;
-        bench.form.showInformation = [&] {
+        bench.form->showInformation = [&] {
             ++bench.informationShown;
-            onTopMeanwhile = bench.form.onTop();
+            onTopMeanwhile = bench.form->onTop();
         };
-        QTest::keyClick(bench.form.parti(), Qt::Key_F1);  // the focused button passes it on
+        QTest::keyClick(bench.form->parti(), Qt::Key_F1);  // the focused button passes it on
         QCOMPARE(bench.informationShown, 1);
         QVERIFY(!onTopMeanwhile);
-        QVERIFY(bench.form.onTop());
-        QTest::keyClick(&bench.form, Qt::Key_F1, Qt::ShiftModifier);  // not plain F1
+        QVERIFY(bench.form->onTop());
+        QTest::keyClick(bench.form.get(), Qt::Key_F1, Qt::ShiftModifier);  // not plain F1
         QCOMPARE(bench.informationShown, 1);
     }
 
@@ -467,14 +461,14 @@ class TestAccess : public QObject {
             QApplication::setFont(font);
         }
         Bench bench;
-        conteggo::Dialog dialog(bench.form.alarm(), &bench.form);
+        conteggo::Dialog dialog(bench.form->alarm(), bench.form.get());
         checkFits(&dialog);
         conteggo::infomio info(programTitle());
         checkFits(&info);
         // The main window keeps its own fonts and size.
-        QCOMPARE(bench.form.width(), 197);
-        QCOMPARE(bench.form.Label1()->font().pointSize(), 18);
-        QCOMPARE(bench.form.oremin()->font().pointSizeF(), 8.25);
+        QCOMPARE(bench.form->width(), 197);
+        QCOMPARE(bench.form->Label1()->font().pointSize(), 18);
+        QCOMPARE(bench.form->oremin()->font().pointSizeF(), 8.25);
     }
 
     void describedSizesKeptWhenTextsFit() {
@@ -482,7 +476,7 @@ class TestAccess : public QObject {
         font.setPointSizeF(8.25);
         QApplication::setFont(font);
         Bench bench;
-        conteggo::Dialog dialog(bench.form.alarm(), &bench.form);
+        conteggo::Dialog dialog(bench.form->alarm(), bench.form.get());
         QCOMPARE(dialog.size(), QSize(364, 111));
         QCOMPARE(dialog.OKButton()->geometry(), QRect(272, 16, 81, 25));
         QCOMPARE(dialog.CancelButton()->geometry(), QRect(272, 48, 81, 25));

@@ -10,9 +10,7 @@
 
 #include "clickable_label.h"
 #include "dialog.h"
-#include "fake_clock.h"
-#include "fake_sound_player.h"
-#include "form1.h"
+#include "form_bench.h"
 #include "infomio.h"
 #include "number_testing.h"
 #include "program_title.h"
@@ -27,13 +25,8 @@ using conteggo::PositionFile;
 
 namespace {
 
-struct Bench {
-    QTemporaryDir dir;
-    FakeClock clock;
-    FakeSoundPlayer player;
-    Form1 form{clock, player, CountFile(dir.filePath(QStringLiteral("conteggo.txt"))),
-               PositionFile(dir.filePath(QStringLiteral("timerpos.txt")))};
-    Bench() { form.startUp(); }
+struct Bench : FormBench {
+    Bench() { open(); }
 };
 
 // Runs `drive` on the alarm dialog once it is open modally.
@@ -150,19 +143,19 @@ class TestDialog : public QObject {
     // The real dialog, opened by the sound buttons: OK reshapes the main window.
     void okReshapesTheMainWindow() {
         Bench bench;
-        bench.form.stopwatch().setTempo(Number::int16(250));
+        bench.form->stopwatch().setTempo(Number::int16(250));
         onNextDialog([](Dialog& dialog) {
             dialog.Check1()->setChecked(true);
             pressOk(dialog);
         });
-        bench.form.suono2_Click();
-        QVERIFY(bench.form.alarm().on());
-        QCOMPARE(bench.form.PB()->maximum(), 60.0f);
-        QCOMPARE(bench.form.PB()->value(), 10.0f);
-        QVERIFY(bench.form.PB()->isVisibleTo(&bench.form));
-        QVERIFY(bench.form.suono()->isVisibleTo(&bench.form));
-        QCOMPARE(bench.form.height(), 88);
-        QVERIFY(bench.form.onTop());
+        bench.form->suono2_Click();
+        QVERIFY(bench.form->alarm().on());
+        QCOMPARE(bench.form->PB()->maximum(), 60.0f);
+        QCOMPARE(bench.form->PB()->value(), 10.0f);
+        QVERIFY(bench.form->PB()->isVisibleTo(bench.form.get()));
+        QVERIFY(bench.form->suono()->isVisibleTo(bench.form.get()));
+        QCOMPARE(bench.form->height(), 88);
+        QVERIFY(bench.form->onTop());
 
         bool openedChecked = false;
         onNextDialog([&](Dialog& dialog) {
@@ -171,13 +164,13 @@ class TestDialog : public QObject {
             dialog.Text1()->setText(QStringLiteral("3"));
             pressOk(dialog);
         });
-        bench.form.suono_Click();
+        bench.form->suono_Click();
         QVERIFY(openedChecked);
-        QVERIFY(!bench.form.alarm().on());
-        QCOMPARE(bench.form.alarm().intervallo, Number::real(180));  // stored all the same
-        QVERIFY(!bench.form.PB()->isVisibleTo(&bench.form));
-        QVERIFY(bench.form.suono2()->isVisibleTo(&bench.form));
-        QCOMPARE(bench.form.height(), 76);
+        QVERIFY(!bench.form->alarm().on());
+        QCOMPARE(bench.form->alarm().intervallo, Number::real(180));  // stored all the same
+        QVERIFY(!bench.form->PB()->isVisibleTo(bench.form.get()));
+        QVERIFY(bench.form->suono2()->isVisibleTo(bench.form.get()));
+        QCOMPARE(bench.form->height(), 76);
     }
 
     void cancelAndEscapeChangeNothing() {
@@ -192,12 +185,12 @@ class TestDialog : public QObject {
             dialog.CancelButton()->click();
             result = dialog.result();
         });
-        bench.form.suono2_Click();
+        bench.form->suono2_Click();
         QVERIFY(stayedOpen);
         QCOMPARE(result, int(QDialog::Rejected));
-        QCOMPARE(bench.form.alarm().intervallo, Number::int16(60));
-        QVERIFY(!bench.form.alarm().on());
-        QCOMPARE(bench.form.height(), 76);
+        QCOMPARE(bench.form->alarm().intervallo, Number::int16(60));
+        QVERIFY(!bench.form->alarm().on());
+        QCOMPARE(bench.form->height(), 76);
     }
 
     void enterInABoxActsAsOk() {
@@ -212,7 +205,7 @@ class TestDialog : public QObject {
     void informationWindow() {
         Bench bench;
         for (int opening = 0; opening < 2; ++opening) {
-            conteggo::infomio info(QString::fromUtf8(Form1::kTitle), &bench.form);
+            conteggo::infomio info(QString::fromUtf8(Form1::kTitle), bench.form.get());
             info.show();
             QCOMPARE(info.windowTitle(), QStringLiteral("INFO"));
             const auto labels = info.findChildren<QLabel*>();
@@ -229,17 +222,17 @@ class TestDialog : public QObject {
         Bench bench;
         bool onTopWhileOpen = true;
         int openings = 0;
-        bench.form.askAlarmSettings = [&](const AlarmSettings&) -> std::optional<AlarmSettings> {
-            onTopWhileOpen = bench.form.onTop();
+        bench.form->askAlarmSettings = [&](const AlarmSettings&) -> std::optional<AlarmSettings> {
+            onTopWhileOpen = bench.form->onTop();
             ++openings;
             return std::nullopt;
         };
-        bench.form.suono2_Click();
+        bench.form->suono2_Click();
         QCOMPARE(openings, 1);
         QVERIFY(!onTopWhileOpen);
-        QVERIFY(bench.form.onTop() && bench.form.primop());
-        QCOMPARE(bench.form.Image1()->toolTip(), QStringLiteral("INFO"));
-        QCOMPARE(bench.form.Image1()->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(bench.form->onTop() && bench.form->primop());
+        QCOMPARE(bench.form->Image1()->toolTip(), QStringLiteral("INFO"));
+        QCOMPARE(bench.form->Image1()->cursor().shape(), Qt::PointingHandCursor);
     }
 };
 

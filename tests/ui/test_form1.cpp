@@ -4,9 +4,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "fake_clock.h"
-#include "fake_sound_player.h"
-#include "form1.h"
+#include "form_bench.h"
 #include "program_title.h"
 #include "progress_bar.h"
 
@@ -20,33 +18,8 @@ namespace {
 const QColor kBlue(0, 0, 192);
 const QColor kRed(192, 0, 0);
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
 // A main window over a scratch folder, with a fake clock and a fake sound player.
-struct Bench {
-    QTemporaryDir dir;
-    FakeClock clock{1000 * 1000};
-    FakeSoundPlayer player;
-    std::unique_ptr<Form1> form;
-
-    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-
-    Form1& open() {
-        form = std::make_unique<Form1>(clock, player, CountFile(path("conteggo.txt")),
-                                       PositionFile(path("timerpos.txt")));
-        form->startUp();
-        return *form;
-    }
-
+struct Bench : FormBench {
     // Moves the clock to `seconds` past the start of the second and runs the tick.
     void tickAt(double seconds) {
         clock.setSeconds(seconds);
@@ -96,10 +69,10 @@ class TestForm1 : public QObject {
         QFETCH(bool, alarmOn);
         Bench bench;
         if (!count.isNull()) {
-            writeFile(bench.path("conteggo.txt"), count);
+            QVERIFY(writeFile(bench.path("conteggo.txt"), count));
         }
         if (!positions.isNull()) {
-            writeFile(bench.path("timerpos.txt"), positions);
+            QVERIFY(writeFile(bench.path("timerpos.txt"), positions));
         }
         Form1& form = bench.open();
 
@@ -128,7 +101,7 @@ class TestForm1 : public QObject {
 
     void startTickStop() {
         Bench bench;
-        writeFile(bench.path("conteggo.txt"), "60\r\n");
+        QVERIFY(writeFile(bench.path("conteggo.txt"), "60\r\n"));
         Form1& form = bench.open();
         bench.clock.setMilliseconds(1000 * 1000 + 400);
         form.parti_Click();
@@ -169,8 +142,8 @@ class TestForm1 : public QObject {
 
     void resetWritesTheLiteralZero() {
         Bench bench;
-        writeFile(bench.path("conteggo.txt"), "3725\r\n");
-        writeFile(bench.path("timerpos.txt"), "0\r\n0\r\n60\r\n0\r\n#TRUE#\r\n");
+        QVERIFY(writeFile(bench.path("conteggo.txt"), "3725\r\n"));
+        QVERIFY(writeFile(bench.path("timerpos.txt"), "0\r\n0\r\n60\r\n0\r\n#TRUE#\r\n"));
         Form1& form = bench.open();
         form.oremin_Click();
         QCOMPARE(form.PB()->value(), 5.0f);
@@ -183,7 +156,7 @@ class TestForm1 : public QObject {
 
     void alarmDuringARun() {
         Bench bench;
-        writeFile(bench.path("timerpos.txt"), "0\r\n0\r\n60\r\n10\r\n#TRUE#\r\n");
+        QVERIFY(writeFile(bench.path("timerpos.txt"), "0\r\n0\r\n60\r\n10\r\n#TRUE#\r\n"));
         Form1& form = bench.open();
         form.parti_Click();
         QStringList expected;
@@ -209,7 +182,7 @@ class TestForm1 : public QObject {
 
     void closingWritesBothFiles() {
         Bench bench;
-        writeFile(bench.path("timerpos.txt"), "3000\r\n4500\r\n90\r\n30\r\n#TRUE#\r\n");
+        QVERIFY(writeFile(bench.path("timerpos.txt"), "3000\r\n4500\r\n90\r\n30\r\n#TRUE#\r\n"));
         Form1& form = bench.open();
         form.parti_Click();
         bench.clock.setSeconds(1042.5);

@@ -9,9 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "fake_clock.h"
-#include "fake_sound_player.h"
-#include "form1.h"
+#include "form_bench.h"
 #include "screen_placement.h"
 
 using conteggo::CountFile;
@@ -24,40 +22,19 @@ namespace {
 const QRect kA(0, 0, 1920, 1200);
 const QRect kB(1920, 0, 1280, 1024);
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
 // The frame start-up assumes before the first show: the client area with a title bar on top.
 QRect assumedFrame(const Form1& form) {
     return QRect(form.pos(),
                  form.size() + QSize(0, form.style()->pixelMetric(QStyle::PM_TitleBarHeight)));
 }
 
-struct Bench {
-    QTemporaryDir dir;
-    FakeClock clock{1000 * 1000};
-    FakeSoundPlayer player;
-    std::unique_ptr<Form1> form;
-
-    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-
-    Form1& open(const QByteArray& positions, bool positionKnown = true) {
-        if (!positions.isNull()) {
-            writeFile(path("timerpos.txt"), positions);
+struct Bench : FormBench {
+    // With no positions (a null array) start-up finds no file.
+    Form1& openWith(const QByteArray& positions, bool positionKnown = true) {
+        if (!positions.isNull() && !writeFile(path("timerpos.txt"), positions)) {
+            qFatal("cannot write the scratch position file");
         }
-        form = std::make_unique<Form1>(clock, player, CountFile(path("conteggo.txt")),
-                                       PositionFile(path("timerpos.txt")));
-        form->setPositionKnown(positionKnown);
-        form->startUp();
-        return *form;
+        return open([positionKnown](Form1& window) { window.setPositionKnown(positionKnown); });
     }
 };
 
@@ -142,7 +119,7 @@ class TestScreenPlacement : public QObject {
         QFETCH(QByteArray, positions);
         QFETCH(QPoint, place);
         Bench bench;
-        Form1& form = bench.open(positions);
+        Form1& form = bench.openWith(positions);
         if (place.x() >= 0) {
             QCOMPARE(form.x(), place.x());
         }
@@ -163,7 +140,7 @@ class TestScreenPlacement : public QObject {
     void shownWindowComesBack() {
         QFETCH(int, change);
         Bench bench;
-        Form1& form = bench.open(QByteArray("600\r\n45000\r\n"));
+        Form1& form = bench.openWith(QByteArray("600\r\n45000\r\n"));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.move(3300, 40);  // where a third monitor used to be
@@ -199,7 +176,7 @@ class TestScreenPlacement : public QObject {
     void unknownPlaceIsWrittenBack() {
         QFETCH(QByteArray, positions);
         Bench bench;
-        Form1& form = bench.open(positions, false);
+        Form1& form = bench.openWith(positions, false);
         form.move(-30, -3);  // what such a platform may report
         form.close();
         QTEST(readAll(bench.path("timerpos.txt")), "written");
