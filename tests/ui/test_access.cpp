@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "clickable_label.h"

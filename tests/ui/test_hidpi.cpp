@@ -3,13 +3,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "clickable_label.h"
-#include "fake_clock.h"
-#include "fake_sound_player.h"
-#include "form1.h"
+#include "form_bench.h"
 #include "infomio.h"
 #include "pictures.h"
 #include "program_title.h"
@@ -40,11 +37,8 @@ class TestHiDpi : public QObject {
 
     void buttonsDrawTheirDoubleSizePicture() {
         QFETCH(QString, button);
-        QTemporaryDir dir;
-        FakeClock clock;
-        FakeSoundPlayer player;
-        Form1 form(clock, player, conteggo::CountFile(dir.filePath(QStringLiteral("c.txt"))),
-                   conteggo::PositionFile(dir.filePath(QStringLiteral("p.txt"))));
+        FormBench bench;
+        Form1& form = bench.open();
         const QHash<QString, std::pair<QPushButton*, const char*>> buttons{
             {QStringLiteral("parti"), {form.parti(), "play"}},
             {QStringLiteral("ferma"), {form.ferma(), "stop"}},
@@ -62,11 +56,8 @@ class TestHiDpi : public QObject {
     }
 
     void labelsHoldDoubleSizePictures() {
-        QTemporaryDir dir;
-        FakeClock clock;
-        FakeSoundPlayer player;
-        Form1 form(clock, player, conteggo::CountFile(dir.filePath(QStringLiteral("c.txt"))),
-                   conteggo::PositionFile(dir.filePath(QStringLiteral("p.txt"))));
+        FormBench bench;
+        Form1& form = bench.open();
         const QPixmap glyph = form.Image1()->pixmap();
         QCOMPARE(glyph.devicePixelRatio(), 2.0);
         QCOMPARE(glyph.size(), QSize(32, 32));
@@ -86,11 +77,8 @@ class TestHiDpi : public QObject {
     }
 
     void windowIconKeepsItsSizes() {
-        QTemporaryDir dir;
-        FakeClock clock;
-        FakeSoundPlayer player;
-        Form1 form(clock, player, conteggo::CountFile(dir.filePath(QStringLiteral("c.txt"))),
-                   conteggo::PositionFile(dir.filePath(QStringLiteral("p.txt"))));
+        FormBench bench;
+        Form1& form = bench.open();
         const QList<QSize> sizes = form.windowIcon().availableSizes();
         for (int size : {16, 32, 48, 64, 128}) {
             QVERIFY(sizes.contains(QSize(size, size)));
