@@ -159,7 +159,7 @@ program_ends() { expect "$1: program ends" -- ends_within "$2" "$3"; }
 # Closes main window W and waits for the program to end; false, reported, if it does not.
 quit_app() {
     close_window "$1"
-    program_ends "$2" 5 Alt+F4
+    program_ends "$2" "$EXIT_WAIT" Alt+F4
 }
 
 # Where to click in the main window's client area.
@@ -246,8 +246,8 @@ position_restored() {
     expect "$name: title while stopped" -- title_is "$w" "$TITLE"
 
     close_window "$w"
-    if ! wait_exit "$started" 5; then
-        not_ok "$name: saved again" "still running 5 s after Alt+F4"
+    if ! wait_exit "$started" "$EXIT_WAIT"; then
+        not_ok "$name: saved again" "still running $EXIT_WAIT s after Alt+F4"
         return
     fi
     expect "$name: saved again" -- rewritten timerpos.txt "$position" "$place_at"
@@ -285,7 +285,7 @@ term_while_running() {
     local name="SIGTERM while running"
     counting_app 2 || return
     kill -TERM "$started"
-    program_ends "$name" 3 SIGTERM || return
+    program_ends "$name" "$EXIT_WAIT" SIGTERM || return
     expect "$name: running count saved" -- running_count_saved 2 "$seen"
     expect "$name: timerpos.txt written" -- position_file_ok '#FALSE#'
 }
@@ -300,7 +300,7 @@ signal_while_stopped() {
     fi
     shown_app || return
     kill "-$signal" "$started"
-    program_ends "$name" 3 "SIG$signal" || return
+    program_ends "$name" "$EXIT_WAIT" "SIG$signal" || return
     expect "$name: timerpos.txt written" -- position_file_ok '#FALSE#'
     expect "$name: count written" -- rewritten conteggo.txt "${previous:-0}$CRLF" "$count_at"
 }

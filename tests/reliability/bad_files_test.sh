@@ -131,8 +131,8 @@ run_case() {
     started_ms=$(((${EPOCHREALTIME/./} - start) / 1000))
 
     kill -TERM "$pid"
-    if ! wait_exit "$pid" 5; then
-        failure="still running 5 s after SIGTERM"
+    if ! wait_exit "$pid" "$EXIT_WAIT"; then
+        failure="still running $EXIT_WAIT s after SIGTERM"
         kill_now "$pid"
         return
     fi

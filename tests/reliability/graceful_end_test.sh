@@ -42,11 +42,9 @@ one_case() {
     read_clock
     killed_at=$now
     kill "-$signal" "$pid"
-    # The time to exit is reported below; the deadline only has to tell a lost signal from a
-    # slow exit. A sanitized build's leak scan at exit, beside other tests starting copies of
-    # their own, was measured at 3.5 s.
-    if ! wait_exit "$pid" 30; then
-        note_failure "$key: ends" "$key: still running 30 s after the signal"
+    # The time to exit is reported below; the deadline only tells a lost signal from a slow exit.
+    if ! wait_exit "$pid" "$EXIT_WAIT"; then
+        note_failure "$key: ends" "$key: still running $EXIT_WAIT s after the signal"
         kill_now "$pid"
         return
     fi

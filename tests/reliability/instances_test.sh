@@ -105,7 +105,7 @@ round() {
         activate "$box" && press Return
     done
     for pid in "${boxes[@]}" "${ended[@]}"; do
-        if ! wait_exit "$pid" 5; then
+        if ! wait_exit "$pid" "$EXIT_WAIT"; then
             late=$((late + 1))
             kill_now "$pid"
         elif ((status != 0)); then

@@ -74,8 +74,8 @@ scenario() {
         activate "$w" && press Return
         if ! poll 10 title_is "$w" "$TITLE"; then
             not_ok "$kind: runs" "Return did not stop the count (title '$title')"
-        elif ! activate "$w" || ! press alt+F4 || ! wait_exit "$pid" 5; then
-            not_ok "$kind: runs" "still running 5 s after Alt+F4"
+        elif ! activate "$w" || ! press alt+F4 || ! wait_exit "$pid" "$EXIT_WAIT"; then
+            not_ok "$kind: runs" "still running $EXIT_WAIT s after Alt+F4"
         elif ((status != 0)); then
             not_ok "$kind: runs" "exit status $status"
         else

@@ -299,7 +299,7 @@ alarm_run() {
         return 1
     fi
     kill -TERM "$pid"
-    wait_exit "$pid" 5 || { kill_now "$pid"; status="none: still running 5 s after SIGTERM"; }
+    wait_exit "$pid" "$EXIT_WAIT" || { kill_now "$pid"; status="none: still running $EXIT_WAIT s after SIGTERM"; }
     # A second more of recording, so that anything played at closing is heard.
     poll 10 recorded_beyond "$rec" "$(awk -v l="$(recorded "$rec")" 'BEGIN { print l + 1 }')"
     stopped=$(clock_seconds)

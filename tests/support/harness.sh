@@ -180,6 +180,11 @@ forget() {
     helper_pids=("${kept[@]}")
 }
 
+# How long a copy asked to end (a close, a signal) may take before a test calls it stuck. Its
+# time to exit is no promise to the user: a sanitized build scans its heap for leaks at exit,
+# which beside other tests starting copies of their own was measured at 3.5 s.
+readonly EXIT_WAIT=30
+
 # wait_exit PID SECONDS: waits for PID to end and reaps it; its exit status in $status. False
 # on timeout.
 status=""
