@@ -1,10 +1,9 @@
 #include "count_file.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <utility>
 
 #include "field_reader.h"
-#include "file_access.h"
 #include "line_encoding.h"
 
 namespace conteggo {
@@ -18,16 +17,26 @@ std::optional<Number> readCount(QIODevice* device) {
     return count;
 }
 
-CountFile::CountFile(QString path) : path_(std::move(path)) {}
+CountFile::CountFile(QString path) : file_(std::move(path)) {}
 
-std::optional<Number> CountFile::load() const {
-    QFile file;
-    openForReading(file, path_);
-    return readCount(&file);
+std::optional<Number> CountFile::load() {
+    std::optional<QByteArray> bytes = file_.read();
+    if (!bytes) {
+        return std::nullopt;
+    }
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const std::optional<Number> count = readCount(&buffer);
+    // An empty first field is the empty count, as a blank line is written; with more behind
+    // it, something else was meant.
+    if (!count || count->isEmpty()) {
+        file_.notUnderstood(*bytes, QStringLiteral("non comincia con un numero"));
+    }
+    return count;
 }
 
-bool CountFile::save(const Number& count) const {
-    return replaceFile(path_, [&] { return encodeLine(count); });
+bool CountFile::save(const Number& count) {
+    return file_.replace(encodeLine(count));
 }
 
 }  // namespace conteggo

@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "file_access.h"
 #include "number.h"
 
 class QIODevice;
@@ -19,18 +20,17 @@ class CountFile {
   public:
     explicit CountFile(QString path = QStringLiteral("conteggo.txt"));
 
-    const QString& path() const { return path_; }
+    const QString& path() const { return file_.path(); }
 
     // Nothing when the file is missing, not a regular file, empty or does not start with a
-    // number.
-    std::optional<Number> load() const;
+    // number. A file that holds something else is kept aside before it is first replaced.
+    std::optional<Number> load();
 
-    // Writes `count` as the file's one line. A failed save keeps the old file (see
-    // replaceFile).
-    bool save(const Number& count) const;
+    // Writes `count` as the file's one line. A failed save keeps the old file.
+    bool save(const Number& count);
 
   private:
-    QString path_;
+    StoredFile file_;
 };
 
 }  // namespace conteggo

@@ -96,7 +96,7 @@ FieldReader::FieldReader(QIODevice* device)
     : device_(device), gaveUp_(device == nullptr || !device->isReadable()) {}
 
 int FieldReader::peekByte() {
-    if (chunkPos_ == chunk_.size()) {
+    while (chunkPos_ == chunk_.size()) {
         if (deviceEnded_) {
             return -1;
         }
@@ -107,7 +107,8 @@ int FieldReader::peekByte() {
             return -1;
         }
         chunk_ = device_->read(std::min(kChunkBytes, room));
-        chunkPos_ = 0;
+        // Some editors start a UTF-8 file with a byte-order mark; it is no part of a field.
+        chunkPos_ = totalRead_ == 0 && chunk_.startsWith("\xEF\xBB\xBF") ? 3 : 0;
         totalRead_ += chunk_.size();
         if (chunk_.isEmpty()) {  // end of the file, or a device that cannot be read
             deviceEnded_ = true;

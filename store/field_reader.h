@@ -10,7 +10,8 @@ class QIODevice;
 
 namespace conteggo {
 
-// Reads the fields of a file in the line encoding, one after the other. Blanks before a field
+// Reads the fields of a file in the line encoding, one after the other. A UTF-8 byte-order mark
+// at the start of the device is skipped. Blanks before a field
 // are skipped; a field ends at a comma, a line end (CR LF, LF or CR) or the end of the file.
 //
 // Every read returns whether it succeeded, and a failed read leaves its target as it was. A read

@@ -1,12 +1,11 @@
 #include "position_file.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <algorithm>
 #include <limits>
 #include <utility>
 
 #include "field_reader.h"
-#include "file_access.h"
 #include "line_encoding.h"
 #include "rounding.h"
 
@@ -51,7 +50,8 @@ QByteArray encodePositions(double topTwips, double leftTwips, const AlarmSetting
 PositionReading readPositions(QIODevice* device) {
     FieldReader reader(device);
     PositionReading r;
-    reader.readInt32(r.i);  // a failed read leaves 0, which places the window at the corner
+    // A failed read leaves 0, which places the window at the corner.
+    r.firstLineRead = reader.readInt32(r.i);
     r.fileTop = r.i;
     if (r.i < 0) {
         // The window's place and the alarm stay at their defaults; line 2 is only kept.
@@ -79,16 +79,24 @@ PositionReading readPositions(QIODevice* device) {
     return r;
 }
 
-PositionFile::PositionFile(QString path) : path_(std::move(path)) {}
+PositionFile::PositionFile(QString path) : file_(std::move(path)) {}
 
-PositionReading PositionFile::load() const {
-    QFile file;
-    openForReading(file, path_);
-    return readPositions(&file);
+PositionReading PositionFile::load() {
+    std::optional<QByteArray> bytes = file_.read();
+    if (!bytes) {
+        return readPositions(nullptr);
+    }
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    PositionReading reading = readPositions(&buffer);
+    if (!reading.firstLineRead) {
+        file_.notUnderstood(*bytes, QStringLiteral("la prima riga non è un numero intero"));
+    }
+    return reading;
 }
 
-bool PositionFile::save(double topTwips, double leftTwips, const AlarmSettings& alarm) const {
-    return replaceFile(path_, [&] { return encodePositions(topTwips, leftTwips, alarm); });
+bool PositionFile::save(double topTwips, double leftTwips, const AlarmSettings& alarm) {
+    return file_.replace(encodePositions(topTwips, leftTwips, alarm));
 }
 
 }  // namespace conteggo

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "alarm.h"
+#include "file_access.h"
 #include "number.h"
 
 class QIODevice;
@@ -21,6 +22,7 @@ struct PositionReading {
     std::optional<std::int16_t> anticipo;
     std::optional<std::int16_t> allarme;  // True = -1, False = 0
     std::int32_t i = 0;                   // the window's scratch value as the reading left it
+    bool firstLineRead = false;           // line 1 held a whole number
 
     // Lines 1 and 2 as start-up found them, also when the first is negative: where the platform
     // reports no window position, the closing writes these back so the place is not lost.
@@ -45,13 +47,14 @@ class PositionFile {
   public:
     explicit PositionFile(QString path = QStringLiteral("timerpos.txt"));
 
-    const QString& path() const { return path_; }
+    const QString& path() const { return file_.path(); }
 
-    PositionReading load() const;
-    bool save(double topTwips, double leftTwips, const AlarmSettings& alarm) const;
+    // A file whose first line is not a whole number is kept aside before it is first replaced.
+    PositionReading load();
+    bool save(double topTwips, double leftTwips, const AlarmSettings& alarm);
 
   private:
-    QString path_;
+    StoredFile file_;
 };
 
 }  // namespace conteggo

@@ -92,18 +92,20 @@ void Form1::closingSequence() {
         return;
     }
     closed_ = true;
-    saveFiles();
+    closingSaved_ = saveFiles();
 }
 
-void Form1::saveFiles() {
+bool Form1::saveFiles() {
+    bool placeSaved = false;
     if (positionKnown_) {
-        positionFile_.save(static_cast<double>(y()) * kTwipsPerPixel,
-                           static_cast<double>(x()) * kTwipsPerPixel, alarm_);
+        placeSaved = positionFile_.save(static_cast<double>(y()) * kTwipsPerPixel,
+                                        static_cast<double>(x()) * kTwipsPerPixel, alarm_);
     } else {
         // The platform never told us where the window is: keep the place the file had.
-        positionFile_.save(fileTwips_.y(), fileTwips_.x(), alarm_);
+        placeSaved = positionFile_.save(fileTwips_.y(), fileTwips_.x(), alarm_);
     }
-    salvami();
+    const bool countSaved = salvami();
+    return placeSaved && countSaved;
 }
 
 void Form1::keepInSight() {

@@ -65,9 +65,9 @@ class Form1 : public QWidget {
     // Restores count, position and alarm from the files; runs once, before the first show.
     void startUp();
 
-    // Writes "timerpos.txt", then the count. A failure to write the first never keeps the
-    // count from being saved.
-    void saveFiles();
+    // Writes "timerpos.txt", then the count; true when both were written. A failure to write
+    // the first never keeps the count from being saved.
+    bool saveFiles();
 
     // Moves the window into the nearest screen unless the user can see and grab it where it is.
     void keepInSight();
@@ -79,6 +79,8 @@ class Form1 : public QWidget {
 
     // saveFiles, once, whatever ends the program.
     void closingSequence();
+    // Whether the closing sequence has run and wrote both files.
+    bool closedAndSaved() const { return closed_ && closingSaved_; }
 
     // Puts the window into the top layer or out of it, without moving or resizing it, and
     // shows the toggle button that fits.
@@ -168,6 +170,7 @@ class Form1 : public QWidget {
     bool positionKnown_ = true;
     QPoint fileTwips_;  // lines 2 and 1 of "timerpos.txt" as start-up found them
     bool closed_ = false;
+    bool closingSaved_ = false;
     int modalDepth_ = 0;  // modal windows open through the bracket
     QColor labelColour_;  // as described; drawn lighter on a dark window
 

@@ -1,43 +1,19 @@
+#include <sys/stat.h>
 #include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
-#include <cstdio>
 
 #include "count_file.h"
 #include "number_testing.h"
+#include "position_file.h"
 #include "scratch_file.h"
+#include "stderr_capture.h"
 
 using conteggo::CountFile;
 using conteggo::Number;
-
-namespace {
-
-// Sends standard error to a temporary file until finish().
-class StderrCapture {
-  public:
-    StderrCapture() {
-        file_.open();
-        std::fflush(stderr);
-        saved_ = dup(STDERR_FILENO);
-        dup2(file_.handle(), STDERR_FILENO);
-    }
-    QByteArray finish() {
-        std::fflush(stderr);
-        dup2(saved_, STDERR_FILENO);
-        close(saved_);
-        file_.seek(0);
-        return file_.readAll();
-    }
-
-  private:
-    QTemporaryFile file_;
-    int saved_ = -1;
-};
-
-}  // namespace
 
 class TestCountFile : public QObject {
     Q_OBJECT
@@ -59,7 +35,7 @@ class TestCountFile : public QObject {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, loaded);
         QTemporaryDir dir;
-        const CountFile file(dir.filePath(QStringLiteral("conteggo.txt")));
+        CountFile file(dir.filePath(QStringLiteral("conteggo.txt")));
         if (bytes == "device") {
             QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file.path()));
         } else if (bytes != "missing") {
@@ -82,7 +58,7 @@ class TestCountFile : public QObject {
     void savesTheCountItIsGiven() {
         QFETCH(Number, count);
         QTemporaryDir dir;
-        const CountFile file(dir.filePath(QStringLiteral("conteggo.txt")));
+        CountFile file(dir.filePath(QStringLiteral("conteggo.txt")));
         QVERIFY(file.save(count));
         QTEST(readAll(file.path()), "written");
     }
@@ -130,6 +106,83 @@ class TestCountFile : public QObject {
         QCOMPARE(message.count('\n'), 1);
         QVERIFY2(message.startsWith("Conteggo: impossibile salvare " + path.toLocal8Bit() + ": "),
                  message.constData());
+    }
+
+    // Whatever start-up could not make sense of is kept aside, under a name that says so and
+    // never over one kept earlier, before the file is replaced; one line says where.
+    void notUnderstoodIsKeptAside_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("keptEarlier");
+        QTest::addColumn<QString>("keptAs");  // empty: read as it is, nothing kept
+        QTest::newRow("a unit after the count")
+            << "conteggo.txt" << QByteArray("12345 s\r\n") << false << "conteggo.illeggibile.txt";
+        QTest::newRow("a blank line before the count")
+            << "conteggo.txt" << QByteArray("\r\n12345\r\n") << false << "conteggo.illeggibile.txt";
+        QTest::newRow("one kept earlier")
+            << "conteggo.txt" << QByteArray("dodici\r\n") << true << "conteggo.illeggibile-2.txt";
+        QTest::newRow("place line not a number")
+            << "timerpos.txt" << QByteArray("alto\r\n5\r\n") << false << "timerpos.illeggibile.txt";
+        QTest::newRow("byte-order mark") << "conteggo.txt"
+                                         << QByteArray(
+                                                "\xEF\xBB\xBF"
+                                                "3725\r\n")
+                                         << false << QString();
+        QTest::newRow("only a blank line")
+            << "conteggo.txt" << QByteArray("\r\n") << false << QString();
+    }
+    void notUnderstoodIsKeptAside() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, keptEarlier);
+        QFETCH(QString, keptAs);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        QVERIFY(writeFile(path, bytes));
+        const QString earlier = dir.filePath(conteggo::keptAsideName(name, 1));
+        if (keptEarlier) {
+            QVERIFY(writeFile(earlier, "earlier"));
+        }
+        StderrCapture capture;
+        if (name == QLatin1String("conteggo.txt")) {
+            CountFile count(path);
+            count.load();
+            count.save(Number::int16(0));
+        } else {
+            conteggo::PositionFile positions(path);
+            positions.load();
+            positions.save(0, 0, conteggo::AlarmSettings{});
+        }
+        const QByteArray message = capture.finish();
+        if (keptAs.isEmpty()) {
+            QCOMPARE(message, QByteArray());
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
+            return;
+        }
+        QCOMPARE(readAll(dir.filePath(keptAs)), bytes);
+        if (keptEarlier) {
+            QCOMPARE(readAll(earlier), QByteArray("earlier"));
+        }
+        QCOMPARE(message.count('\n'), 1);
+        QVERIFY2(message.contains(keptAs.toUtf8()), message.constData());
+    }
+
+    // A replaced file keeps its mode, and its owner where the system allows (root).
+    void saveKeepsModeAndOwner() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("conteggo.txt"));
+        QVERIFY(writeFile(path, "5\r\n"));
+        const QByteArray name = QFile::encodeName(path);
+        QCOMPARE(::chmod(name.constData(), 0640), 0);
+        const bool root = ::geteuid() == 0;
+        if (root) {
+            QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+        }
+        QVERIFY(CountFile(path).save(Number::int16(6)));
+        struct stat info {};
+        QCOMPARE(::stat(name.constData(), &info), 0);
+        QCOMPARE(info.st_mode & 07777, 0640u);
+        QCOMPARE(info.st_uid, root ? 65534u : ::geteuid());
     }
 
     // A file that keeps failing is reported once, and again after it was saved in between.

@@ -114,7 +114,7 @@ class TestPositionFile : public QObject {
 
     void saveThenLoad() {
         QTemporaryDir dir;
-        const conteggo::PositionFile file(dir.filePath(QStringLiteral("timerpos.txt")));
+        conteggo::PositionFile file(dir.filePath(QStringLiteral("timerpos.txt")));
         QVERIFY(file.save(-0.4, 86385.4, alarm(Number::real(4.1 * 60), 30, 1)));
         AlarmSettings settings;
         const auto r = file.load();

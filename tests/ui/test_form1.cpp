@@ -94,8 +94,10 @@ class TestForm1 : public QObject {
         QVERIFY(!form.secondopiano()->isVisibleTo(&form));
         QCOMPARE(form.oremin()->text(), QStringLiteral("H"));
         QCOMPARE(labelColour(form), kBlue);
-        // Start-up reads; it never writes.
-        QCOMPARE(QFile::exists(bench.path("conteggo.txt")), !count.isNull());
+        // Start-up reads; it never writes. A file it could not understand is only kept aside.
+        QCOMPARE(QFile::exists(bench.path("conteggo.txt")) ||
+                     QFile::exists(bench.path("conteggo.illeggibile.txt")),
+                 !count.isNull());
     }
 
     void startTickStop() {
