@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "report_line.h"
+
 namespace conteggo {
 
 namespace {
@@ -40,8 +42,7 @@ void holdOrFail(QtMsgType type, const QMessageLogContext& context, const QString
         const bool noPlugin = std::any_of(held.begin(), held.end(), [](const HeldMessage& m) {
             return m.text.startsWith(QLatin1String("Could not find the Qt platform plugin"));
         });
-        std::fprintf(stderr, "Conteggo: %s\n",
-                     platformFailureText(noPlugin).toLocal8Bit().constData());
+        reportLine(platformFailureText(noPlugin));
         std::_Exit(1);
     }
     held.push_back({type, context.file, context.line, context.function, context.category, text});

@@ -1,39 +1,77 @@
 #include "instance_lock.h"
 
-#include <QDateTime>
-#include <QFileInfo>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include "runtime_path.h"
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+
+#include "system_error.h"
 
 namespace conteggo {
 
-namespace {
+InstanceLock::InstanceLock(QString path) : path_(std::move(path)) {}
 
-// A lock file this old that names no process was left by a copy killed while creating it.
-constexpr int kUnfinishedLockSeconds = 5;
-
-}  // namespace
-
-InstanceLock::InstanceLock()
-    : path_(runtimeFilePath(QStringLiteral("lock"))), lock_(std::make_unique<QLockFile>(path_)) {
-    lock_->setStaleLockTime(0);  // stale only when its process is gone, however old
+InstanceLock::~InstanceLock() {
+    release();
 }
 
-bool InstanceLock::tryAcquire() {
-    if (lock_->tryLock(0)) {
-        return true;
+void InstanceLock::release() {
+    if (fd_ >= 0) {
+        ::close(fd_);  // the lock goes with the descriptor; the file stays for the next copy
+        fd_ = -1;
     }
-    qint64 pid = 0;
-    QString host;
-    QString application;
-    const QDateTime written = QFileInfo(path_).lastModified();
-    if (lock_->error() == QLockFile::LockFailedError &&
-        !lock_->getLockInfo(&pid, &host, &application) &&
-        written.secsTo(QDateTime::currentDateTime()) > kUnfinishedLockSeconds) {
-        lock_->removeStaleLockFile();
-        return lock_->tryLock(0);
+}
+
+InstanceLock::Outcome InstanceLock::tryAcquire() {
+    if (held()) {
+        return Outcome::Acquired;
     }
-    return false;
+    const QByteArray name = QFile::encodeName(path_);
+    int error = 0;
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        // O_NONBLOCK: a pipe under the name cannot hold the open; O_NOFOLLOW: a link cannot
+        // lead it anywhere.
+        const int fd =
+            ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+        error = errno;
+        struct stat info {};
+        if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                fd_ = fd;
+                // Who holds it, for a person who looks.
+                const QByteArray pid = QByteArray::number(::getpid()) + '\n';
+                if (::ftruncate(fd, 0) == 0) {
+                    [[maybe_unused]] const ssize_t written =
+                        ::write(fd, pid.constData(), static_cast<size_t>(pid.size()));
+                }
+                return Outcome::Acquired;
+            }
+            error = errno;
+            ::close(fd);
+            if (error == EWOULDBLOCK) {
+                return Outcome::Held;
+            }
+            break;
+        }
+        if (fd >= 0) {
+            ::close(fd);
+            error = EEXIST;
+        }
+        // Something else lies under the name (a link, a pipe, an empty folder). The folder is
+        // this user's alone, so it is a leftover: clear it away once and try again.
+        if (attempt == 1 && ::unlink(name.constData()) != 0 && ::rmdir(name.constData()) != 0) {
+            break;
+        }
+    }
+    error_ = QStringLiteral("impossibile creare il file di blocco %1: %2")
+                 .arg(QDir::toNativeSeparators(path_),
+                      error == EEXIST ? QStringLiteral("al suo posto c'è qualcos'altro")
+                                      : systemErrorText(error));
+    return Outcome::Failed;
 }
 
 }  // namespace conteggo

@@ -7,9 +7,7 @@
 
 #include "form1.h"
 #include "instance_lock.h"
-#include "runtime_path.h"
 #include "termination_signals.h"
-#include "verb_client.h"
 #include "verb_server.h"
 
 namespace conteggo {
@@ -26,29 +24,22 @@ std::unique_ptr<QMessageBox> refusalBox() {
     return box;
 }
 
-namespace {
-
-// How long a command waits for a copy that won the start to take verbs: its start-up reads
-// two files and shows a window, on a machine that may be busy.
-constexpr int kListenWaitMs = 10000;
-
-}  // namespace
-
-int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player,
-               std::optional<Verb> verb) {
+int runProgram(InstanceLock& lock, const QString& socketPath, const Clock& clock,
+               SoundPlayer& player, std::optional<Verb> verb) {
     // Made before anything can keep the event loop busy, so a signal that came during start-up
     // is acted upon at the loop's first turn. Until the window exists it just ends the program.
     TerminationSignals ends;
-    QObject::connect(&ends, &TerminationSignals::received, qApp, &QCoreApplication::quit);
-    const QString socketPath = runtimeFilePath(QStringLiteral("socket"));
-    if (!lock.tryAcquire()) {
-        if (verb) {
-            return sendWhenListening(socketPath, *verb, kListenWaitMs);
-        }
-        // Not an error: the copy that runs goes on, this one just ends.
-        refusalBox()->exec();
+    if (!lock.held()) {
+        // Not an error: the copy that runs goes on, this one just ends, as its OK would end it.
+        const std::unique_ptr<QMessageBox> box = refusalBox();
+        QObject::connect(&ends, &TerminationSignals::received, box.get(), &QMessageBox::accept);
+        box->exec();
         return 0;
     }
+    if (terminationRequested()) {
+        return 0;  // nothing has been read or written yet
+    }
+    QObject::connect(&ends, &TerminationSignals::received, qApp, &QCoreApplication::quit);
     Form1 form(clock, player);
     form.startUp();
     // A test aid, not a setting: the kill tests need saves far more often than every 30 s.
@@ -76,7 +67,9 @@ int runProgram(InstanceLock& lock, const Clock& clock, SoundPlayer& player,
     VerbServer verbs(socketPath, [&form](Verb later) { return form.applyVerb(later); });
     verbs.listen();
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &verbs, &VerbServer::close);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The count must never be lost unseen: a closing that could not save says so in its status.
+    return form.closedAndSaved() ? status : 1;
 }
 
 }  // namespace conteggo

@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 #include <array>
 #include <csignal>
+#include <cstdlib>
 
 namespace conteggo {
 
@@ -14,8 +15,10 @@ namespace {
 constexpr std::array kTerminationSignals{SIGTERM, SIGINT, SIGHUP};
 
 int pipeEnds[2] = {-1, -1};  // written by the handler, read by the event loop
+volatile std::sig_atomic_t lastSignal = 0;
 
-void onSignal(int) {
+void onSignal(int signal) {
+    lastSignal = signal;
     const char byte = 1;
     // Only async-signal-safe work here; a full pipe means a close is already on its way.
     [[maybe_unused]] const ssize_t written = ::write(pipeEnds[0], &byte, 1);
@@ -38,6 +41,17 @@ void catchTerminationSignals() {
     for (int signal : kTerminationSignals) {
         sigaction(signal, &action, nullptr);
     }
+}
+
+bool terminationRequested() {
+    return lastSignal != 0;
+}
+
+void endAsSignalled() {
+    const int signal = lastSignal != 0 ? lastSignal : SIGTERM;
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+    std::_Exit(128 + signal);  // should the signal be blocked
 }
 
 TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {

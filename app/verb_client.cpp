@@ -1,48 +1,68 @@
 #include "verb_client.h"
 
+#include <sys/socket.h>
 #include <unistd.h>
 
-#include <QDeadlineTimer>
-#include <QFileInfo>
 #include <QLocalSocket>
-#include <QThread>
-#include <cstdio>
+#include <algorithm>
 
+#include "report_line.h"
+#include "termination_signals.h"
 #include "verb_words.h"
 
 namespace conteggo {
 
 namespace {
 
-constexpr int kConnectMs = 2000;
-// A busy desktop may keep the running copy from answering at once; it never takes this long.
-constexpr int kAnswerMs = 10000;
-constexpr int kRetryPauseMs = 20;
+// The waits are cut into slices this long, so that a termination signal ends them at once.
+constexpr qint64 kSliceMs = 100;
 
-void say(const char* line) {
-    std::fprintf(stderr, "Conteggo: %s\n", line);
+// Runs `wait` (one of the socket's blocking waits, given a time in ms) in slices until it
+// succeeds, the socket is closed or `deadline` passes.
+template <typename Wait>
+bool waitInSlices(const QLocalSocket& socket, const QDeadlineTimer& deadline, Wait wait) {
+    for (;;) {
+        if (terminationRequested()) {
+            endAsSignalled();
+        }
+        if (wait(static_cast<int>(std::clamp<qint64>(deadline.remainingTime(), 0, kSliceMs)))) {
+            return true;
+        }
+        if (socket.state() == QLocalSocket::UnconnectedState || deadline.hasExpired()) {
+            return false;
+        }
+    }
+}
+
+// The process at the other end of the connection runs as this user: asked of the connected
+// socket itself, so nothing put at the path meanwhile can pass for the program.
+bool peerIsThisUser(const QLocalSocket& socket) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    const auto fd = static_cast<int>(socket.socketDescriptor());
+    return fd >= 0 && ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::getuid();
 }
 
 }  // namespace
 
-Delivery sendVerb(const QString& path, Verb verb) {
-    // Only a socket of this user's own is asked; anything else counts as no copy.
-    const QFileInfo socketFile(path);
-    if (!socketFile.exists() || socketFile.ownerId() != ::getuid()) {
-        return {};
-    }
+Delivery sendVerb(const QString& path, Verb verb, QDeadlineTimer deadline) {
     QLocalSocket socket;
     socket.connectToServer(path);
-    if (!socket.waitForConnected(kConnectMs)) {
-        // A socket left by a killed copy refuses; one that does not even answer is as good.
-        return {};
+    if (!waitInSlices(socket, deadline, [&](int ms) { return socket.waitForConnected(ms); })) {
+        // Refused, or no socket: nobody listens. Still connecting: the copy is not taking them.
+        return {socket.state() == QLocalSocket::UnconnectedState ? Delivery::NotListening
+                                                                 : Delivery::NoAnswer};
+    }
+    if (!peerIsThisUser(socket)) {
+        return {Delivery::Stranger};
     }
     socket.write(verbWord(verb) + '\n');
-    const QDeadlineTimer deadline(kAnswerMs);
     QByteArray reply;
-    while (!reply.contains('\n') && reply.size() <= kMaxMessageBytes && !deadline.hasExpired()) {
+    while (!reply.contains('\n') && reply.size() <= kMaxMessageBytes) {
         if (socket.bytesAvailable() == 0 &&
-            !socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
+            !waitInSlices(socket, deadline, [&](int ms) { return socket.waitForReadyRead(ms); })) {
+            reply += socket.readAll();  // what came just before the end
             break;
         }
         reply += socket.readAll();
@@ -60,35 +80,21 @@ int reportAnswer(Verb verb, VerbAnswer answer) {
         case VerbAnswer::Done:
             return 0;
         case VerbAnswer::Running:
-            say(verb == Verb::Reset ? "il conteggo è in corso: fermalo prima di azzerarlo"
-                                    : "il conteggo è già in corso");
+            reportLine(verb == Verb::Reset
+                           ? QStringLiteral("il conteggo è in corso: fermalo prima di azzerarlo")
+                           : QStringLiteral("il conteggo è già in corso"));
             break;
         case VerbAnswer::Stopped:
-            say("il conteggo è già fermo");
+            reportLine(QStringLiteral("il conteggo è già fermo"));
             break;
         case VerbAnswer::ModalOpen:
-            say("una finestra di Conteggo è aperta: chiudila e riprova");
+            reportLine(QStringLiteral("una finestra di Conteggo è aperta: chiudila e riprova"));
             break;
         case VerbAnswer::Closing:
-            say("Conteggo si sta chiudendo");
+            reportLine(QStringLiteral("Conteggo si sta chiudendo"));
             break;
     }
     return 1;
-}
-
-int sendWhenListening(const QString& path, Verb verb, int waitMs) {
-    const QDeadlineTimer deadline(waitMs);
-    for (;;) {
-        const Delivery delivery = sendVerb(path, verb);
-        if (delivery.outcome == Delivery::Answered) {
-            return reportAnswer(verb, delivery.answer);
-        }
-        if (delivery.outcome == Delivery::NoAnswer || deadline.hasExpired()) {
-            say("la copia in esecuzione non ha risposto");
-            return 1;
-        }
-        QThread::msleep(kRetryPauseMs);
-    }
 }
 
 }  // namespace conteggo

@@ -1,29 +1,31 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QString>
-#include <optional>
 
 #include "verb.h"
 
 namespace conteggo {
 
-// How sending a verb went: no copy listens at the path, the copy answered, or it did not.
+// How sending a verb went.
 struct Delivery {
-    enum Outcome { NoCopy, Answered, NoAnswer };
-    Outcome outcome = NoCopy;
+    enum Outcome {
+        NotListening,  // nobody takes connections at the path (a copy still starting, or none)
+        Answered,
+        NoAnswer,  // the connection was taken, but no answer came in time
+        Stranger,  // the process at the other end is another user's
+    };
+    Outcome outcome = NotListening;
     VerbAnswer answer = VerbAnswer::Done;
 };
 
-// Sends one verb to the copy listening at `path` and waits for its answer. Blocking, for the
-// short-lived command that only delivers it.
-Delivery sendVerb(const QString& path, Verb verb);
+// Sends one verb to the copy listening at `path` and waits for its answer until `deadline`.
+// Blocking, for the short-lived command that only delivers it. A termination signal ends the
+// command at any moment of the wait; the copy never acts on a verb whose sender has gone.
+Delivery sendVerb(const QString& path, Verb verb, QDeadlineTimer deadline);
 
 // The command's exit status for an answered delivery, with the refusal's one line on
 // standard error.
 int reportAnswer(Verb verb, VerbAnswer answer);
-
-// sendVerb, retried while no copy listens yet, for up to `waitMs`: for a command that lost
-// the start to another copy starting at the same moment. The exit status, as reportAnswer.
-int sendWhenListening(const QString& path, Verb verb, int waitMs);
 
 }  // namespace conteggo

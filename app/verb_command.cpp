@@ -1,45 +1,90 @@
 #include "verb_command.h"
 
-#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QStringList>
+#include <QThread>
 #include <cstdio>
 
 #include "command_line.h"
-#include "runtime_path.h"
+#include "instance_lock.h"
+#include "report_line.h"
+#include "termination_signals.h"
 #include "verb_client.h"
 
 namespace conteggo {
 
-CommandOutcome runCommandLine(int& argc, char** argv) {
-    // For the socket only; the windows' application object comes later, if at all.
-    const QCoreApplication core(argc, argv);
-    const CommandLine command = parseCommandLine(QCoreApplication::arguments());
+namespace {
+
+// How long a command waits for the copy that runs to answer: one that is starting reads two
+// files and shows its window first, on a machine that may be busy.
+constexpr int kWaitMs = 10000;
+constexpr int kRetryPauseMs = 20;
+
+int notAnswering() {
+    reportLine(QStringLiteral("la copia in esecuzione non ha risposto"));
+    return 1;
+}
+
+}  // namespace
+
+CommandOutcome readCommandLine(int argc, char** argv) {
+    QStringList arguments;
+    for (int n = 0; n < argc; ++n) {
+        arguments << QString::fromLocal8Bit(argv[n]);
+    }
+    const CommandLine command = parseCommandLine(arguments);
     if (command.exitStatus) {
-        const QByteArray text = command.output.toLocal8Bit();
-        std::fputs(text.constData(), *command.exitStatus == 0 ? stdout : stderr);
+        std::FILE* out = *command.exitStatus == 0 ? stdout : stderr;
+        QByteArray text = command.output.toLocal8Bit();
         if (!text.endsWith('\n')) {
-            std::fputc('\n', *command.exitStatus == 0 ? stdout : stderr);
+            text += '\n';
         }
-        return {command.exitStatus, std::nullopt};
+        std::fputs(text.constData(), out);
     }
-    if (!command.verb) {
-        return {};
+    return {command.exitStatus, command.verb};
+}
+
+std::optional<int> deliverVerb(InstanceLock& lock, const QString& socketPath, Verb verb) {
+    const QDeadlineTimer deadline(kWaitMs);
+    for (;;) {
+        if (terminationRequested()) {
+            endAsSignalled();
+        }
+        // Held means a live copy: anything short of its answer is a copy not answering. Free
+        // means none runs; another command may have held it for a moment, so look again.
+        switch (lock.tryAcquire()) {
+            case InstanceLock::Outcome::Acquired:
+                if (verb == Verb::Stop || verb == Verb::Reset) {
+                    lock.release();
+                    std::fputs("Conteggo non è in esecuzione\n", stderr);
+                    return 1;
+                }
+                return std::nullopt;
+            case InstanceLock::Outcome::Failed:
+                reportLine(lock.error());
+                return 1;
+            case InstanceLock::Outcome::Held:
+                break;
+        }
+        const Delivery delivery = sendVerb(socketPath, verb, deadline);
+        switch (delivery.outcome) {
+            case Delivery::Answered:
+                return reportAnswer(verb, delivery.answer);
+            case Delivery::NoAnswer:
+                return notAnswering();
+            case Delivery::Stranger:
+                reportLine(QStringLiteral("il socket %1 appartiene a un altro utente")
+                               .arg(QDir::toNativeSeparators(socketPath)));
+                return 1;
+            case Delivery::NotListening:
+                break;  // a copy still starting
+        }
+        if (deadline.hasExpired()) {
+            return notAnswering();
+        }
+        QThread::msleep(kRetryPauseMs);
     }
-    const Verb verb = *command.verb;
-    const Delivery delivery = sendVerb(runtimeFilePath(QStringLiteral("socket")), verb);
-    switch (delivery.outcome) {
-        case Delivery::Answered:
-            return {reportAnswer(verb, delivery.answer), std::nullopt};
-        case Delivery::NoAnswer:
-            std::fputs("Conteggo: la copia in esecuzione non ha risposto\n", stderr);
-            return {1, std::nullopt};
-        case Delivery::NoCopy:
-            break;
-    }
-    if (verb == Verb::Stop || verb == Verb::Reset) {
-        std::fputs("Conteggo non è in esecuzione\n", stderr);
-        return {1, std::nullopt};
-    }
-    return {std::nullopt, verb};
 }
 
 }  // namespace conteggo

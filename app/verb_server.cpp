@@ -3,12 +3,15 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
-#include <cstdio>
+#include <cerrno>
 
+#include "report_line.h"
+#include "system_error.h"
 #include "verb_words.h"
 
 namespace conteggo {
@@ -23,6 +26,14 @@ bool sameUser(const QLocalSocket& socket) {
     const auto fd = static_cast<int>(socket.socketDescriptor());
     return fd >= 0 && ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
            peer.uid == ::getuid();
+}
+
+// The connection's other end has closed: the message was all it will ever send.
+bool senderHasGone(const QLocalSocket& socket) {
+    const auto fd = static_cast<int>(socket.socketDescriptor());
+    char byte = 0;
+    return socket.state() != QLocalSocket::ConnectedState || fd < 0 ||
+           ::recv(fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
 }
 
 }  // namespace
@@ -42,13 +53,16 @@ VerbServer::~VerbServer() = default;
 
 bool VerbServer::listen() {
     QLocalServer::removeServer(path_);
+    errno = 0;
     if (server_->listen(path_)) {
         // Qt makes it 0700; a socket needs no execute bit.
         QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
         return true;
     }
-    std::fprintf(stderr, "Conteggo: comandi da riga di comando non disponibili: %s\n",
-                 server_->errorString().toLocal8Bit().constData());
+    const int error = errno;
+    reportLine(QStringLiteral("comandi da riga di comando non disponibili: socket %1: %2")
+                   .arg(QDir::toNativeSeparators(path_),
+                        error != 0 ? systemErrorText(error) : QStringLiteral("errore del socket")));
     return false;
 }
 
@@ -65,24 +79,23 @@ void VerbServer::acceptAll() {
 void VerbServer::take(QLocalSocket* socket) {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     if (!sameUser(*socket)) {
-        drop(socket, "connessione di un altro utente");
+        drop(socket, QStringLiteral("connessione di un altro utente"));
         return;
     }
     if (open_.size() >= kMaxOpenConnections) {
-        drop(socket, "troppe connessioni aperte");
-        return;
+        drop(open_.constFirst(), QStringLiteral("troppe connessioni in attesa"));
     }
-    open_.insert(socket);
+    open_.append(socket);
     connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(socket); });
     connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
         // A client that gave up before a whole message: nothing to do, nothing to say.
-        open_.remove(socket);
+        open_.removeOne(socket);
     });
     QTimer::singleShot(deadlineMs_, socket, [this, socket] {
         // On a busy machine the deadline may come before the news of bytes already there.
         readMessage(socket);
         if (open_.contains(socket)) {
-            drop(socket, "nessun messaggio in tempo");
+            drop(socket, QStringLiteral("nessun messaggio in tempo"));
         }
     });
     readMessage(socket);  // the message may have come with the connection
@@ -93,7 +106,7 @@ void VerbServer::readMessage(QLocalSocket* socket) {
         return;
     }
     if (socket->bytesAvailable() > kMaxMessageBytes) {
-        drop(socket, "messaggio troppo lungo");
+        drop(socket, QStringLiteral("messaggio troppo lungo"));
         return;
     }
     if (!socket->canReadLine()) {
@@ -105,10 +118,16 @@ void VerbServer::readMessage(QLocalSocket* socket) {
     const std::optional<Verb> verb =
         end == message.size() - 1 ? verbFromWord(QByteArrayView(message).first(end)) : std::nullopt;
     if (!verb) {
-        drop(socket, "messaggio non valido");
+        drop(socket, QStringLiteral("messaggio non valido"));
         return;
     }
-    open_.remove(socket);
+    // A command that gave up waiting has already said the verb failed: it must not happen
+    // later, when a copy that was frozen or busy comes to it.
+    if (senderHasGone(*socket)) {
+        drop(socket, QStringLiteral("il comando non attende più la risposta"));
+        return;
+    }
+    open_.removeOne(socket);
     answer(socket, handler_(*verb));
 }
 
@@ -121,12 +140,29 @@ void VerbServer::answer(QLocalSocket* socket, VerbAnswer verbAnswer) {
     }
 }
 
-void VerbServer::drop(QLocalSocket* socket, const char* why) {
-    open_.remove(socket);
+void VerbServer::drop(QLocalSocket* socket, const QString& why) {
+    open_.removeOne(socket);
     socket->disconnect(this);
-    std::fprintf(stderr, "Conteggo: connessione scartata: %s\n", why);
+    report(why);
     socket->abort();
     socket->deleteLater();
+}
+
+void VerbServer::report(const QString& why) {
+    if (unsaid_.contains(why)) {
+        ++unsaid_[why];  // said less than a minute ago
+        return;
+    }
+    reportLine(QStringLiteral("connessione scartata: %1").arg(why));
+    unsaid_.insert(why, 0);
+    QTimer::singleShot(kReportEveryMs, this, [this, why] {
+        const int count = unsaid_.take(why);
+        if (count > 0) {
+            reportLine(QStringLiteral("connessioni scartate nell'ultimo minuto: %1 (%2)")
+                           .arg(count)
+                           .arg(why));
+        }
+    });
 }
 
 }  // namespace conteggo

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QObject>
-#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -15,8 +16,9 @@ namespace conteggo {
 // The running copy's end of the verb socket. Each connection may carry one message, a verb
 // word and a line feed; the verb goes to the handler, whose answer goes back as a word, and
 // the connection ends. Anything else (a stranger's connection, unknown or oversized input,
-// a second message, silence past the deadline) is dropped without effect, with at most one
-// line on standard error.
+// a second message, silence past the deadline, a sender that has gone before its verb was
+// read) is dropped without effect. Drops are reported on standard error at most once a minute
+// for each reason, with the number of those left unsaid.
 class VerbServer : public QObject {
     Q_OBJECT
 
@@ -25,9 +27,10 @@ class VerbServer : public QObject {
 
     // A client writes its message as soon as it is connected; this leaves room for a busy machine.
     static constexpr int kDefaultDeadlineMs = 5000;
-    // More connections than this at once are cut at once: one process cannot tie the
-    // program up with idle connections.
+    // More connections than this waiting for their message: the one that waited longest is
+    // cut, so idle connections can never keep a command out.
     static constexpr int kMaxOpenConnections = 64;
+    static constexpr int kReportEveryMs = 60 * 1000;
 
     VerbServer(QString path, Handler handler, int deadlineMs = kDefaultDeadlineMs,
                QObject* parent = nullptr);
@@ -43,13 +46,15 @@ class VerbServer : public QObject {
     void take(QLocalSocket* socket);
     void readMessage(QLocalSocket* socket);
     void answer(QLocalSocket* socket, VerbAnswer verbAnswer);
-    void drop(QLocalSocket* socket, const char* why);
+    void drop(QLocalSocket* socket, const QString& why);
+    void report(const QString& why);
 
     QString path_;
     Handler handler_;
     int deadlineMs_;
     QLocalServer* server_;
-    QSet<QLocalSocket*> open_;  // connections still waiting for their message
+    QList<QLocalSocket*> open_;   // connections still waiting for their message, oldest first
+    QHash<QString, int> unsaid_;  // drops since the last line for each reason, while it holds
 };
 
 }  // namespace conteggo

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The command-line verbs with the real program on a private desktop: each verb with no copy
 # running, with the count stopped, running and with the alarm dialog or the information
-# window open (checked through the window title, conteggo.txt and the exit status); --toggle
-# five times; 50 commands at once; bad input on the socket; another user; a killed copy's
-# socket; and a plain second start, which still shows its "info" box.
+# window open (checked through the window title, conteggo.txt and the exit status); a frozen
+# copy; --toggle five times; 50 commands at once; bad input on the socket; another user; a
+# killed copy's socket; and a plain second start, which still shows its "info" box.
 # Usage: verbs_test.sh PATH_TO_CONTEGGO
 set -u
 # shellcheck source=SCRIPTDIR/../support/harness.sh
@@ -86,10 +86,13 @@ running_copy() {
     main_window "$started"
 }
 
+# No process holds the instance lock: no copy runs.
+lock_free() { flock -n "$XDG_RUNTIME_DIR/conteggo.lock" true 2>/dev/null; }
+
 # The copy of this scenario ends, so that the next one starts alone.
 end_copy() {
     end_apps
-    poll 5 test ! -e "$XDG_RUNTIME_DIR/conteggo.lock" || :
+    poll 5 lock_free || :
 }
 
 # The lines the running copy wrote on standard error so far.
@@ -108,8 +111,7 @@ no_copy() {
         expect "$name: --$verb says so, status 1" -- \
             verb_gives "$verb" 1 "Conteggo non è in esecuzione"
         expect "$name: --$verb leaves the count" -- unchanged "5$CRLF"
-        expect "$name: --$verb leaves no copy behind" -- \
-            saying "a lock file is there" test ! -e "$XDG_RUNTIME_DIR/conteggo.lock"
+        expect "$name: --$verb leaves no copy behind" -- saying "the lock is held" lock_free
     done
     for verb in start toggle; do
         new_work
@@ -221,6 +223,32 @@ modal_open() {
     expect "$name: it closes" -- poll 5 no_window "$started" '^INFO$'
     expect "$name closed: --stop works" -- verb_gives stop 0
     expect "$name closed: stopped" -- stopped
+    end_copy
+}
+
+# Process PID has connected to the socket (beside the two sockets it has from its start).
+waits_on_socket() { (($(find "/proc/$1/fd" -lname 'socket:*' 2>/dev/null | wc -l) >= 3)); }
+
+# A copy that cannot answer (stopped, as when swapped out or blocked in a save): commands say
+# so and start nothing; a verb they gave up on never happens later; a command waiting for it
+# ends on SIGTERM (143; ignoring it would end the wait with 1).
+frozen_copy() {
+    local name="frozen copy" waiting ended
+    new_work
+    expect "$name: window" -- running_copy || return
+    kill -STOP "$started"
+    expect "$name: --toggle is not answered" -- verb_gives toggle 1 "non ha risposto"
+    expect "$name: --show starts no other copy" -- verb_gives show 1 "non ha risposto"
+    (cd "$work" && exec "$app" --stop 2>/dev/null) &
+    waiting=$!
+    poll 10 waits_on_socket "$waiting"
+    kill -TERM "$waiting"
+    wait "$waiting"
+    ended=$?
+    expect "$name: a waiting command ends on SIGTERM" -- saying "status $ended" test $ended -eq 143
+    kill -CONT "$started"
+    expect "$name: resumed, it answers" -- verb_gives show 0
+    expect "$name: the toggle given up on never happened" -- title_is "$w" "$TITLE"
     end_copy
 }
 
@@ -387,6 +415,7 @@ killed_copy() {
 no_copy
 stopped_and_running
 modal_open
+frozen_copy
 toggle_five_times
 fifty_at_once
 bad_input

@@ -101,6 +101,8 @@ round() {
     expect "$name: every other copy shows the refusal and waits" -- \
         saying "${#boxes[@]} refusals, ${#ended[@]} ended without one" \
         test "${#boxes[@]}" -eq $((copies - ${#mains[@]})) -a "${#ended[@]}" -eq 0
+    # SIGTERM ends a refusal as its OK does.
+    ((${#boxes[@]})) && kill -TERM "${boxes[0]}"
     for box in $(timeout 5 xdotool search --onlyvisible --name '^info$' 2>/dev/null); do
         activate "$box" && press Return
     done
@@ -112,7 +114,7 @@ round() {
             statuses=$((statuses + 1))
         fi
     done
-    expect "$name: each refused copy ends with status 0 once dismissed" -- \
+    expect "$name: each refused copy ends with status 0 once dismissed or sent SIGTERM" -- \
         saying "$late still running 5 s after Return, $statuses with another status" \
         test "$late" -eq 0 -a "$statuses" -eq 0
     cat "$top"/copy*.err >"$top/errors"
