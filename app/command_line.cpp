@@ -20,13 +20,114 @@ const char* const kHelp =
     "  --show     porta la finestra in primo piano\n"
     "  -h, --help     mostra questo aiuto\n"
     "  -v, --version  mostra la versione\n"
+    "Accetta anche le opzioni comuni dei programmi Qt (-style, -platform, -session...).\n"
     "\n"
     "Se Conteggo non è in esecuzione, --start, --toggle e --show lo avviano.\n"
     "Stato di uscita: 0 eseguito, 1 rifiutato o Conteggo non in esecuzione, 2 uso errato.\n";
 
+// The options QApplication and its X11 platform take from the command line (Qt 6), with one
+// dash or two; those with a value take it from the next argument, and a few also after "=".
+struct QtOption {
+    QLatin1StringView name;
+    bool takesValue;
+    bool valueAfterEquals;
+};
+constexpr QtOption kQtOptions[] = {
+    {QLatin1StringView("platform"), true, false},
+    {QLatin1StringView("platformpluginpath"), true, false},
+    {QLatin1StringView("platformtheme"), true, false},
+    {QLatin1StringView("plugin"), true, false},
+    {QLatin1StringView("qwindowgeometry"), true, false},
+    {QLatin1StringView("qwindowicon"), true, false},
+    {QLatin1StringView("qwindowtitle"), true, false},
+    {QLatin1StringView("geometry"), true, false},
+    {QLatin1StringView("title"), true, false},
+    {QLatin1StringView("icon"), true, false},
+    {QLatin1StringView("session"), true, false},
+    {QLatin1StringView("display"), true, false},
+    {QLatin1StringView("name"), true, false},
+    {QLatin1StringView("visual"), true, false},
+    {QLatin1StringView("style"), true, true},
+    {QLatin1StringView("stylesheet"), true, true},
+    {QLatin1StringView("qmljsdebugger"), true, true},
+    {QLatin1StringView("reverse"), false, false},
+    {QLatin1StringView("widgetcount"), false, false},
+    {QLatin1StringView("nograb"), false, false},
+    {QLatin1StringView("dograb"), false, false},
+};
+
+const QtOption* qtOption(QStringView name) {
+    for (const QtOption& option : kQtOptions) {
+        if (name == option.name) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+// The arguments without Qt's own options, which go to `command`'s platform and display.
+QStringList setQtOptionsAside(const QStringList& arguments, CommandLine& command) {
+    QStringList own;
+    for (qsizetype n = 0; n < arguments.size(); ++n) {
+        const QString& argument = arguments[n];
+        QStringView name(argument);
+        if (n == 0 || !name.startsWith(QLatin1Char('-')) || name == QLatin1String("--")) {
+            own << argument;
+            continue;
+        }
+        name = name.sliced(name.startsWith(QLatin1String("--")) ? 2 : 1);
+        const qsizetype equals = name.indexOf(QLatin1Char('='));
+        if (const QtOption* option = equals > 0 ? qtOption(name.first(equals)) : nullptr;
+            option != nullptr && option->valueAfterEquals) {
+            continue;
+        }
+        const QtOption* option = qtOption(name);
+        if (option == nullptr) {
+            own << argument;
+            continue;
+        }
+        // Qt ignores a value missing at the end; so does the program.
+        if (option->takesValue && n + 1 < arguments.size()) {
+            const QString& value = arguments[++n];
+            if (option->name == QLatin1String("platform")) {
+                command.platform = value;
+            } else if (option->name == QLatin1String("display")) {
+                command.display = value;
+            }
+        }
+    }
+    return own;
+}
+
+CommandLine ending(int status, const QString& output) {
+    CommandLine command;
+    command.exitStatus = status;
+    command.output = output;
+    return command;
+}
+
 CommandLine mistake(const QString& what) {
-    return {std::nullopt, kUsageStatus,
-            QStringLiteral("Conteggo: %1 (conteggo --help per l'aiuto)").arg(what)};
+    return ending(kUsageStatus,
+                  QStringLiteral("Conteggo: %1 (conteggo --help per l'aiuto)").arg(what));
+}
+
+// The first argument that is none of the program's options, named whole ("-sesion", not the
+// "s" a parser would read into it).
+std::optional<QString> unknownOption(const QStringList& own) {
+    QStringList known{QStringLiteral("-h"), QStringLiteral("--help"), QStringLiteral("-v"),
+                      QStringLiteral("--version")};
+    for (const Verb verb : kVerbs) {
+        known << QStringLiteral("--") + QString::fromLatin1(verbWord(verb));
+    }
+    for (const QString& argument : own.mid(1)) {
+        if (argument == QLatin1String("--")) {
+            break;
+        }
+        if (argument.startsWith(QLatin1Char('-')) && !known.contains(argument)) {
+            return argument;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -40,22 +141,23 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     for (const Verb verb : kVerbs) {
         parser.addOption(QCommandLineOption(QString::fromLatin1(verbWord(verb)), QString()));
     }
-    if (!parser.parse(arguments)) {
-        if (!parser.unknownOptionNames().isEmpty()) {
-            return mistake(QStringLiteral("opzione sconosciuta \"%1\"")
-                               .arg(parser.unknownOptionNames().constFirst()));
-        }
-        return mistake(parser.errorText());
+    CommandLine qt;
+    const QStringList own = setQtOptionsAside(arguments, qt);
+    if (const std::optional<QString> unknown = unknownOption(own)) {
+        return mistake(QStringLiteral("opzione sconosciuta \"%1\"").arg(*unknown));
+    }
+    if (!parser.parse(own)) {
+        return mistake(QStringLiteral("riga di comando non valida"));
     }
     if (!parser.positionalArguments().isEmpty()) {
         return mistake(QStringLiteral("argomento inatteso \"%1\"")
                            .arg(parser.positionalArguments().constFirst()));
     }
     if (parser.isSet(help)) {
-        return {std::nullopt, 0, QString::fromUtf8(kHelp)};
+        return ending(0, QString::fromUtf8(kHelp));
     }
     if (parser.isSet(version)) {
-        return {std::nullopt, 0, QStringLiteral("Conteggo %1\n").arg(QLatin1String(kVersion))};
+        return ending(0, QStringLiteral("Conteggo %1\n").arg(QLatin1String(kVersion)));
     }
     // Every occurrence counts: "--start --start" is as unclear as "--start --stop".
     const QStringList given = parser.optionNames();
@@ -63,9 +165,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return mistake(QStringLiteral("un solo comando alla volta"));
     }
     if (given.size() == 1) {
-        return {verbFromWord(given.constFirst().toLatin1()), std::nullopt, QString()};
+        qt.verb = verbFromWord(given.constFirst().toLatin1());
     }
-    return {};
+    return qt;
 }
 
 }  // namespace conteggo

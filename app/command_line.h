@@ -14,12 +14,18 @@ struct CommandLine {
     std::optional<Verb> verb;
     std::optional<int> exitStatus;
     QString output;  // for standard output when the status is 0, else for standard error
+    // Qt's own -platform and -display, when given: they choose the display as the
+    // environment's QT_QPA_PLATFORM and DISPLAY would.
+    QString platform;
+    QString display;
 };
 
 // Exit status of a command line the program does not understand.
 inline constexpr int kUsageStatus = 2;
 
-// `arguments` as in main's argv, the program's name first.
+// `arguments` as in main's argv, the program's name first. Qt's own options (-session, which
+// a session manager passes to a program it restores, -style, -platform, -reverse...) are
+// accepted as in any Qt program and left for QApplication to take.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 }  // namespace conteggo

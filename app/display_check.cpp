@@ -118,9 +118,11 @@ void endBeforeWaylandTeardown(int status) {
     }
 }
 
-QString prepareDisplay() {
-    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
-    const QByteArray x11 = qgetenv("DISPLAY");
+QString prepareDisplay(const QString& platformOption, const QString& displayOption) {
+    const QByteArray chosen =
+        platformOption.isEmpty() ? qgetenv("QT_QPA_PLATFORM") : platformOption.toLocal8Bit();
+    const QByteArray x11 =
+        displayOption.isEmpty() ? qgetenv("DISPLAY") : displayOption.toLocal8Bit();
     const bool wayland = !qgetenv("WAYLAND_DISPLAY").isEmpty();
     if (!chosen.isEmpty() && !chosen.startsWith("xcb")) {
         return {};  // the user's choice (wayland, offscreen, ...) is theirs to keep

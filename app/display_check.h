@@ -6,8 +6,10 @@ namespace conteggo {
 
 // Chooses Qt's platform before the application object exists: X11 on a Wayland session that
 // also has an X display (only X11 lets the window be placed and kept on top), unless the user
-// chose one. Returns an error text when no display can be opened at all, else an empty text.
-QString prepareDisplay();
+// chose one (QT_QPA_PLATFORM, or Qt's -platform option given as `platformOption`). The X
+// display is DISPLAY, or Qt's -display option. Returns an error text when no display can be
+// opened at all, else an empty text.
+QString prepareDisplay(const QString& platformOption = {}, const QString& displayOption = {});
 
 // From its making until release(), a Qt platform that cannot start (no plugin for it, as on a
 // Wayland session without Qt's Wayland plugin, or one that cannot reach its display) ends the

@@ -13,7 +13,7 @@
 #include "verb_command.h"
 
 int main(int argc, char* argv[]) {
-    const conteggo::CommandOutcome command = conteggo::readCommandLine(argc, argv);
+    const conteggo::CommandLine command = conteggo::readCommandLine(argc, argv);
     if (command.exitStatus) {
         return *command.exitStatus;
     }
@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    const QString noDisplay = conteggo::prepareDisplay();
+    const QString noDisplay = conteggo::prepareDisplay(command.platform, command.display);
     if (!noDisplay.isEmpty()) {
         conteggo::reportLine(noDisplay);
         return 1;

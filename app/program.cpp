@@ -1,12 +1,15 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSessionManager>
 #include <QTimer>
 
 #include "form1.h"
 #include "instance_lock.h"
+#include "launch.h"
 #include "termination_signals.h"
 #include "verb_server.h"
 
@@ -57,6 +60,14 @@ int runProgram(InstanceLock& lock, const QString& socketPath, const Clock& clock
     // At the end of the desktop session: save now, in case the session ends the process
     // without closing the window.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, &form, &Form1::saveFiles);
+    // A session manager restores the program with its command, in a folder of its choosing:
+    // it is told the folder where the files lie.
+    QObject::connect(
+        qApp, &QGuiApplication::saveStateRequest, &form,
+        [](QSessionManager& manager) {
+            manager.setManagerProperty(QStringLiteral("CurrentDirectory"), QDir::currentPath());
+        },
+        Qt::DirectConnection);
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &form, &Form1::closingSequence);
 
     form.show();
@@ -64,7 +75,13 @@ int runProgram(InstanceLock& lock, const QString& socketPath, const Clock& clock
         form.applyVerb(*verb);  // a stopped window allows each of the verbs that start it
     }
     // Verbs from later commands, once this copy's own verb is done.
-    VerbServer verbs(socketPath, [&form](Verb later) { return form.applyVerb(later); });
+    VerbServer verbs(socketPath, [&form](Verb later, const Launch& launch) {
+        const VerbAnswer answer = form.applyVerb(later);
+        if (later == Verb::Show && answer == VerbAnswer::Done && !launch.isEmpty()) {
+            raiseForLaunch(form, launch);  // from a launcher, which gave the right to
+        }
+        return answer;
+    });
     verbs.listen();
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &verbs, &VerbServer::close);
     const int status = QApplication::exec();

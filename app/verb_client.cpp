@@ -46,7 +46,7 @@ bool peerIsThisUser(const QLocalSocket& socket) {
 
 }  // namespace
 
-Delivery sendVerb(const QString& path, Verb verb, QDeadlineTimer deadline) {
+Delivery sendVerb(const QString& path, Verb verb, const Launch& launch, QDeadlineTimer deadline) {
     QLocalSocket socket;
     socket.connectToServer(path);
     if (!waitInSlices(socket, deadline, [&](int ms) { return socket.waitForConnected(ms); })) {
@@ -57,7 +57,7 @@ Delivery sendVerb(const QString& path, Verb verb, QDeadlineTimer deadline) {
     if (!peerIsThisUser(socket)) {
         return {Delivery::Stranger};
     }
-    socket.write(verbWord(verb) + '\n');
+    socket.write(encodeMessage(verb, launch));
     QByteArray reply;
     while (!reply.contains('\n') && reply.size() <= kMaxMessageBytes) {
         if (socket.bytesAvailable() == 0 &&

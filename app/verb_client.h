@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QString>
 
+#include "launch.h"
 #include "verb.h"
 
 namespace conteggo {
@@ -19,10 +20,11 @@ struct Delivery {
     VerbAnswer answer = VerbAnswer::Done;
 };
 
-// Sends one verb to the copy listening at `path` and waits for its answer until `deadline`.
-// Blocking, for the short-lived command that only delivers it. A termination signal ends the
-// command at any moment of the wait; the copy never acts on a verb whose sender has gone.
-Delivery sendVerb(const QString& path, Verb verb, QDeadlineTimer deadline);
+// Sends one verb, with the command's launch, to the copy listening at `path` and waits for its
+// answer until `deadline`. Blocking, for the short-lived command that only delivers it. A
+// termination signal ends the command at any moment of the wait; the copy never acts on a verb
+// whose sender has gone.
+Delivery sendVerb(const QString& path, Verb verb, const Launch& launch, QDeadlineTimer deadline);
 
 // The command's exit status for an answered delivery, with the refusal's one line on
 // standard error.

@@ -8,6 +8,7 @@
 
 #include "command_line.h"
 #include "instance_lock.h"
+#include "launch.h"
 #include "report_line.h"
 #include "termination_signals.h"
 #include "verb_client.h"
@@ -26,26 +27,9 @@ int notAnswering() {
     return 1;
 }
 
-}  // namespace
-
-CommandOutcome readCommandLine(int argc, char** argv) {
-    QStringList arguments;
-    for (int n = 0; n < argc; ++n) {
-        arguments << QString::fromLocal8Bit(argv[n]);
-    }
-    const CommandLine command = parseCommandLine(arguments);
-    if (command.exitStatus) {
-        std::FILE* out = *command.exitStatus == 0 ? stdout : stderr;
-        QByteArray text = command.output.toLocal8Bit();
-        if (!text.endsWith('\n')) {
-            text += '\n';
-        }
-        std::fputs(text.constData(), out);
-    }
-    return {command.exitStatus, command.verb};
-}
-
-std::optional<int> deliverVerb(InstanceLock& lock, const QString& socketPath, Verb verb) {
+// The verb's delivery, or nothing when this command is to start as the copy.
+std::optional<int> handOver(InstanceLock& lock, const QString& socketPath, Verb verb,
+                            const Launch& launch) {
     const QDeadlineTimer deadline(kWaitMs);
     for (;;) {
         if (terminationRequested()) {
@@ -67,7 +51,7 @@ std::optional<int> deliverVerb(InstanceLock& lock, const QString& socketPath, Ve
             case InstanceLock::Outcome::Held:
                 break;
         }
-        const Delivery delivery = sendVerb(socketPath, verb, deadline);
+        const Delivery delivery = sendVerb(socketPath, verb, launch, deadline);
         switch (delivery.outcome) {
             case Delivery::Answered:
                 return reportAnswer(verb, delivery.answer);
@@ -85,6 +69,35 @@ std::optional<int> deliverVerb(InstanceLock& lock, const QString& socketPath, Ve
         }
         QThread::msleep(kRetryPauseMs);
     }
+}
+
+}  // namespace
+
+CommandLine readCommandLine(int argc, char** argv) {
+    QStringList arguments;
+    for (int n = 0; n < argc; ++n) {
+        arguments << QString::fromLocal8Bit(argv[n]);
+    }
+    const CommandLine command = parseCommandLine(arguments);
+    if (command.exitStatus) {
+        std::FILE* out = *command.exitStatus == 0 ? stdout : stderr;
+        QByteArray text = command.output.toLocal8Bit();
+        if (!text.endsWith('\n')) {
+            text += '\n';
+        }
+        std::fputs(text.constData(), out);
+    }
+    return command;
+}
+
+std::optional<int> deliverVerb(InstanceLock& lock, const QString& socketPath, Verb verb) {
+    const Launch launch = Launch::fromEnvironment();
+    const std::optional<int> status = handOver(lock, socketPath, verb, launch);
+    if (status) {
+        // This command shows no window: the launcher's busy cursor ends now.
+        completeStartupNotice(launch.startupId);
+    }
+    return status;
 }
 
 }  // namespace conteggo

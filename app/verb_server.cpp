@@ -115,8 +115,9 @@ void VerbServer::readMessage(QLocalSocket* socket) {
     const QByteArray message = socket->readAll();
     // Exactly one line: a second message, or anything after the first, voids the whole.
     const qsizetype end = message.indexOf('\n');
-    const std::optional<Verb> verb =
-        end == message.size() - 1 ? verbFromWord(QByteArrayView(message).first(end)) : std::nullopt;
+    const std::optional<VerbMessage> verb = end == message.size() - 1
+                                                ? decodeMessage(QByteArrayView(message).first(end))
+                                                : std::nullopt;
     if (!verb) {
         drop(socket, QStringLiteral("messaggio non valido"));
         return;
@@ -128,7 +129,7 @@ void VerbServer::readMessage(QLocalSocket* socket) {
         return;
     }
     open_.removeOne(socket);
-    answer(socket, handler_(*verb));
+    answer(socket, handler_(verb->verb, verb->launch));
 }
 
 void VerbServer::answer(QLocalSocket* socket, VerbAnswer verbAnswer) {

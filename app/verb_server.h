@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+#include "launch.h"
 #include "verb.h"
 
 class QLocalServer;
@@ -23,7 +24,7 @@ class VerbServer : public QObject {
     Q_OBJECT
 
   public:
-    using Handler = std::function<VerbAnswer(Verb)>;
+    using Handler = std::function<VerbAnswer(Verb, const Launch&)>;
 
     // A client writes its message as soon as it is connected; this leaves room for a busy machine.
     static constexpr int kDefaultDeadlineMs = 5000;

@@ -4,6 +4,9 @@ namespace conteggo {
 
 namespace {
 
+const QByteArray kStartupIdField = QByteArrayLiteral("DESKTOP_STARTUP_ID=");
+const QByteArray kTokenField = QByteArrayLiteral("XDG_ACTIVATION_TOKEN=");
+
 constexpr std::array<VerbAnswer, 5> kAnswers = {VerbAnswer::Done, VerbAnswer::Running,
                                                 VerbAnswer::Stopped, VerbAnswer::ModalOpen,
                                                 VerbAnswer::Closing};
@@ -33,6 +36,39 @@ std::optional<Verb> verbFromWord(QByteArrayView word) {
         }
     }
     return std::nullopt;
+}
+
+QByteArray encodeMessage(Verb verb, const Launch& launch) {
+    QByteArray message = verbWord(verb);
+    if (isLaunchValue(launch.startupId)) {
+        message += ' ' + kStartupIdField + launch.startupId;
+    }
+    if (isLaunchValue(launch.activationToken)) {
+        message += ' ' + kTokenField + launch.activationToken;
+    }
+    return message + '\n';
+}
+
+std::optional<VerbMessage> decodeMessage(QByteArrayView line) {
+    const QList<QByteArray> fields = line.toByteArray().split(' ');
+    const std::optional<Verb> verb = verbFromWord(fields.constFirst());
+    if (!verb) {
+        return std::nullopt;
+    }
+    VerbMessage message{*verb, {}};
+    for (const QByteArray& field : fields.mid(1)) {
+        QByteArray* target = field.startsWith(kStartupIdField) ? &message.launch.startupId
+                             : field.startsWith(kTokenField)   ? &message.launch.activationToken
+                                                               : nullptr;
+        const qsizetype nameSize =
+            target == &message.launch.startupId ? kStartupIdField.size() : kTokenField.size();
+        // Each value once, and nothing else: anything more voids the whole message.
+        if (target == nullptr || !target->isEmpty() || !isLaunchValue(field.mid(nameSize))) {
+            return std::nullopt;
+        }
+        *target = field.mid(nameSize);
+    }
+    return message;
 }
 
 QByteArray answerWord(VerbAnswer answer) {

@@ -11,7 +11,7 @@ INSTALL_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file libglib2.0-bin
 SOUND_TEST_PACKAGES=(pulseaudio pulseaudio-utils sox xvfb xdotool dbus)
 RELIABILITY_TEST_PACKAGES=(xvfb openbox x11-utils xdotool dbus)
 BAD_FILES_TEST_PACKAGES=(xvfb xdotool dbus)
-VERBS_TEST_PACKAGES=(xvfb openbox x11-utils xdotool dbus python3 util-linux)
+VERBS_TEST_PACKAGES=(xvfb openbox x11-utils xdotool dbus python3 python3-xlib util-linux)
 ACCESS_TEST_PACKAGES=(xvfb openbox x11-utils xdotool at-spi2-core python3-pyatspi python3-pil
     imagemagick librsvg2-bin adwaita-qt6)
 LINT_PACKAGES=(shellcheck)

@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "command_line.h"
+#include "version.h"
 
 using conteggo::CommandLine;
 using conteggo::parseCommandLine;
@@ -36,8 +37,16 @@ class TestCommandLine : public QObject {
                                 << QByteArray("--toggle");
         QTest::newRow("-h wins over a verb")
             << QByteArray("--start -h") << none << std::optional(0) << QByteArray("--reset");
-        QTest::newRow("--version")
-            << QByteArray("--version") << none << std::optional(0) << QByteArray("Conteggo 10");
+        QTest::newRow("--version") << QByteArray("--version") << none << std::optional(0)
+                                   << QByteArray("Conteggo ") + conteggo::kVersion;
+        // Qt's own options are left to Qt, as in any Qt program.
+        QTest::newRow("restored by the session")
+            << QByteArray("-session 1a2b_3c") << none << goOn << QByteArray();
+        QTest::newRow("Qt's options beside a verb")
+            << QByteArray("-style Fusion --reverse --toggle -platform xcb -stylesheet=a.qss")
+            << std::optional(Verb::Toggle) << goOn << QByteArray();
+        QTest::newRow("an option neither knows")
+            << QByteArray("-sesion 1") << none << std::optional(2) << QByteArray("sesion");
         QTest::newRow("two verbs") << QByteArray("--start --stop") << none << std::optional(2)
                                    << QByteArray("un solo comando");
         QTest::newRow("one verb twice") << QByteArray("--toggle --toggle") << none

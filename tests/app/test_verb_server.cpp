@@ -87,7 +87,9 @@ struct Bench : FormBench {
         }
         FormBench::open();
         server = std::make_unique<VerbServer>(
-            socketPath(), [this](Verb verb) { return form->applyVerb(verb); }, kDeadlineMs);
+            socketPath(),
+            [this](Verb verb, const conteggo::Launch&) { return form->applyVerb(verb); },
+            kDeadlineMs);
         return server->listen();
     }
 };
@@ -122,7 +124,7 @@ Delivery sendFromThread(const QString& path, Verb verb) {
     Delivery delivery;
     std::atomic<bool> done = false;
     std::unique_ptr<QThread> thread(QThread::create([&] {
-        delivery = conteggo::sendVerb(path, verb, QDeadlineTimer(10000));
+        delivery = conteggo::sendVerb(path, verb, {}, QDeadlineTimer(10000));
         done = true;
     }));
     thread->start();
@@ -300,7 +302,7 @@ class TestVerbServer : public QObject {
         for (int n = 0; n < kClients; ++n) {
             threads.emplace_back(QThread::create([&] {
                 const Delivery delivery =
-                    conteggo::sendVerb(bench.socketPath(), Verb::Toggle, QDeadlineTimer(30000));
+                    conteggo::sendVerb(bench.socketPath(), Verb::Toggle, {}, QDeadlineTimer(30000));
                 if (delivery.outcome == Delivery::Answered &&
                     delivery.answer == conteggo::VerbAnswer::Done) {
                     ++answered;
@@ -330,9 +332,10 @@ class TestVerbServer : public QObject {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("conteggo.socket"));
         QVERIFY(makeStaleSocket(path));
-        QCOMPARE(conteggo::sendVerb(path, Verb::Start, QDeadlineTimer(5000)).outcome,
+        QCOMPARE(conteggo::sendVerb(path, Verb::Start, {}, QDeadlineTimer(5000)).outcome,
                  Delivery::NotListening);
-        VerbServer server(path, [](Verb) { return conteggo::VerbAnswer::Stopped; });
+        VerbServer server(
+            path, [](Verb, const conteggo::Launch&) { return conteggo::VerbAnswer::Stopped; });
         QVERIFY(server.listen());
         const Delivery delivery = sendFromThread(path, Verb::Stop);
         QCOMPARE(delivery.outcome, Delivery::Answered);
@@ -348,7 +351,7 @@ class TestVerbServer : public QObject {
         const QString path = dir.filePath(QStringLiteral("conteggo.socket"));
         const pid_t stranger = listenAsNobody(path);
         QVERIFY(stranger > 0);
-        const Delivery delivery = conteggo::sendVerb(path, Verb::Show, QDeadlineTimer(5000));
+        const Delivery delivery = conteggo::sendVerb(path, Verb::Show, {}, QDeadlineTimer(5000));
         ::kill(stranger, SIGKILL);
         ::waitpid(stranger, nullptr, 0);
         QCOMPARE(delivery.outcome, Delivery::Stranger);

@@ -128,6 +128,11 @@ no_copy() {
     expect "$name: --show starts the program" -- main_window "$started" &&
         expect "$name: --show leaves it stopped" -- title_is "$w" "$TITLE"
     end_copy
+    # As a session manager restores it: with Qt's own options.
+    new_work
+    start_app "$work" -- -session 1a2b_3c4d -reverse
+    expect "$name: a copy restored by the session shows its window" -- main_window "$started"
+    end_copy
 }
 
 # --- each verb in each state -----------------------------------------------------------------
@@ -249,6 +254,23 @@ frozen_copy() {
     kill -CONT "$started"
     expect "$name: resumed, it answers" -- verb_gives show 0
     expect "$name: the toggle given up on never happened" -- title_is "$w" "$TITLE"
+    end_copy
+}
+
+# A verb from a launcher's menu (which sets DESKTOP_STARTUP_ID) ends the launcher's start-up
+# notice, though the command shows no window.
+startup_notice() {
+    local name="launcher's start-up notice" listener
+    new_work
+    expect "$name: window" -- running_copy || return
+    /usr/bin/python3 "$(dirname "$0")/startup_listener.py" >"$top/startup.out" 2>&1 &
+    listener=$!
+    track "$listener"
+    poll 10 grep -qx ready "$top/startup.out"
+    DESKTOP_STARTUP_ID=conteggo-test_TIME0 run_verb toggle
+    expect "$name: --toggle ends it" -- \
+        poll 10 grep -qx 'remove: ID=conteggo-test_TIME0' "$top/startup.out"
+    end_process "$listener"
     end_copy
 }
 
@@ -416,6 +438,7 @@ no_copy
 stopped_and_running
 modal_open
 frozen_copy
+startup_notice
 toggle_five_times
 fifty_at_once
 bad_input

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+
+class QWidget;
+
+namespace conteggo {
+
+// What a desktop's launcher hands a program it starts from its menu: on X11 a start-up id (the
+// launcher shows a busy cursor until the program says it has started), on Wayland an
+// activation token (the right to raise a window). A command that only hands a verb to the
+// running copy passes them on, so the copy can raise its window for --show.
+struct Launch {
+    QByteArray startupId;        // DESKTOP_STARTUP_ID
+    QByteArray activationToken;  // XDG_ACTIVATION_TOKEN
+
+    // This process's own, from its environment.
+    static Launch fromEnvironment();
+    bool isEmpty() const { return startupId.isEmpty() && activationToken.isEmpty(); }
+};
+
+// Whether `value` can travel in a verb message: printable ASCII without blanks, not too long.
+bool isLaunchValue(const QByteArray& value);
+
+// Ends the launcher's start-up notice for `startupId` (the busy cursor), on the X display of
+// the environment; nothing without one. For a command that shows no window of its own.
+void completeStartupNotice(const QByteArray& startupId);
+
+// Brings `window` forward with the launch's right to do so: the time of the click on X11, the
+// token on Wayland.
+void raiseForLaunch(QWidget& window, const Launch& launch);
+
+}  // namespace conteggo
