@@ -9,6 +9,8 @@
 #                     gives back exactly as asked
 #   in_the_way        a name holding something that is not a file (a folder, a device, a
 #                     pipe), which the program must leave alone and report in one line
+#   expect_kept       the files whose first value the program cannot understand: each must be
+#                     kept aside as NAME.illeggibile.txt, byte for byte, with one line each
 # Run on its own, it lays every case out under the folder given: bad_files_corpus.sh DIR
 
 # shellcheck disable=SC2034  # the expectations are read by the test that sources this file
@@ -43,6 +45,7 @@ make_bad_files() {
     expect_count=3725
     expect_positions=$GOOD_EXPECTED
     in_the_way=""
+    expect_kept=""
     printf '%s' "$GOOD_COUNT" >"$count"
     printf '%s' "$GOOD_POSITIONS" >"$positions"
     case $name in
@@ -52,30 +55,35 @@ make_bad_files() {
         noise 4096 12 >"$positions"
         expect_count="*"
         expect_positions="* * * * *"
+        expect_kept="conteggo.txt timerpos.txt"
         ;;
     nul_bytes)
         printf '37\0 25\r\n' >"$count"
         printf '2460\r\n8715\r\n3\x0000\r\n60\r\n#TRUE#\r\n' >"$positions"
         expect_count=0
         expect_positions="2460 8715 60 60 #TRUE#"
+        expect_kept="conteggo.txt"
         ;;
     huge_lines) # 1 MB without a line end
         head -c 1048576 /dev/zero | tr '\0' '7' >"$count"
         head -c 1048576 /dev/zero | tr '\0' '1' >"$positions"
         expect_count=0
         expect_positions=$DEFAULT_EXPECTED
+        expect_kept="conteggo.txt timerpos.txt"
         ;;
     beyond_ranges) # 5000000000 does not fit the 32-bit place lines, 70000 not the 16-bit advance
         printf '1e400\r\n' >"$count"
         printf '2460\r\n5000000000\r\n1e400\r\n70000\r\n#TRUE#\r\n' >"$positions"
         expect_count=0
         expect_positions="2460 2460 60 0 #TRUE#" # a bad left edge takes the top's value
+        expect_kept="conteggo.txt"
         ;;
     negative_beyond_ranges)
         printf -- '-1e400\r\n' >"$count"
         printf -- '-5000000000\r\n8715\r\n-1e400\r\n-70000\r\n#TRUE#\r\n' >"$positions"
         expect_count=0
         expect_positions="0 8715 60 0 #TRUE#" # a bad top is 0, not negative: the rest is read
+        expect_kept="conteggo.txt timerpos.txt"
         ;;
     twenty_nines)
         printf '99999999999999999999\r\n' >"$count"
@@ -89,12 +97,14 @@ make_bad_files() {
         printf 'Infinity\r\n-inf\r\nNaN\r\ninf\r\n#TRUE#\r\n' >"$positions"
         expect_count=0
         expect_positions="0 0 60 0 #TRUE#"
+        expect_kept="conteggo.txt timerpos.txt"
         ;;
     boolean_for_number)
         printf '#TRUE#\r\n' >"$count"
         printf '2460\r\n8715\r\n#TRUE#\r\n#FALSE#\r\n#TRUE#\r\n' >"$positions"
         expect_count=0
         expect_positions="2460 8715 60 0 #TRUE#"
+        expect_kept="conteggo.txt"
         ;;
     number_for_boolean)
         printf '2460\r\n8715\r\n300\r\n60\r\n-1\r\n' >"$positions"
@@ -125,6 +135,7 @@ make_bad_files() {
         truncate -s 100M "$count" "$positions"
         expect_count=0
         expect_positions=$DEFAULT_EXPECTED
+        expect_kept="conteggo.txt timerpos.txt"
         ;;
     unreadable)
         chmod a-r "$count" "$positions"
@@ -132,6 +143,7 @@ make_bad_files() {
         if ((EUID != 0)); then
             expect_count=0
             expect_positions=$DEFAULT_EXPECTED
+            expect_kept="conteggo.txt timerpos.txt"
         fi
         ;;
     count_is_folder | positions_is_folder)
