@@ -1,9 +1,8 @@
 # Matches the sounds of a recording to the moments the alarm asks for, and measures the silence
 # around them. Prints "ok<TAB>name" or "not ok<TAB>name<TAB>why" lines.
-# Reads the envelope file, then the sounds file (sounds.awk's). Variables: origin, the
-# recording's second where counted time 0 lies; moments, in order ("warn:3 ring:6 none:8 ...";
-# none: a ring whose file is missing); ring and warn, each file's own sound as "peak length";
-# loud.
+# Reads the envelope file, then the sounds file. Variables: origin, the recording's second where
+# counted time 0 lies; moments, in order ("warn:3 ring:6 none:8 ..."; none: a ring whose file
+# is missing); ring and warn, each file's own sound as "peak length"; loud.
 function hms(k) { return sprintf("%d:%02d:%02d", k / 3600, k % 3600 / 60, k % 60) }
 function at(t) { return sprintf("counted %.2f s", t - origin) }
 # Loudest block in [from, to) outside the matched sounds.
