@@ -65,8 +65,7 @@ if ((use_perf)) && ! perf record -q -o /dev/null -e sched:sched_switch true >/de
 fi
 if [[ ! -x $program ]]; then
     bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" || exit 1
-    cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
-        ninja -C "$root/build" conteggo >/dev/null || exit 1
+    bash "$root/scripts/build.sh" plain conteggo >/dev/null || exit 1
 fi
 program=$(readlink -f "$program")
 

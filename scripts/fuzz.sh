@@ -2,8 +2,8 @@
 # Runs every fuzz target for SECONDS (default 60) each and says, per target, how many inputs it
 # tried and whether anything crashed; the status is non-zero when any target crashed.
 # Usage: scripts/fuzz.sh [SECONDS]
-# Builds with clang in build-fuzz; each target keeps its corpus, its log and any crash input
-# in fuzz-out/TARGET/.
+# Builds the fuzz preset (clang, in build-fuzz); each target keeps its corpus, its log and any
+# crash input in fuzz-out/TARGET/.
 # shellcheck source-path=SCRIPTDIR
 set -euo pipefail
 
@@ -20,14 +20,7 @@ targets=(fuzz_readers fuzz_number_text)
 source "$root/scripts/packages.sh"
 bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 
-# Warnings are errors in CI, as in scripts/test.sh.
-werror=OFF
-if [ -n "${CI:-}" ]; then
-    werror=ON
-fi
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -Wno-dev -DCONTEGGO_FUZZ=ON \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCONTEGGO_WERROR=$werror" >/dev/null
-cmake --build "$build" --target "${targets[@]}"
+bash "$root/scripts/build.sh" fuzz
 
 # A few well-formed inputs to start from, so the first seconds are not spent finding the shape.
 seed() {

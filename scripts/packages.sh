@@ -1,8 +1,8 @@
 # shellcheck shell=bash disable=SC2034  # read by the scripts that source this file
 # The Debian packages the project needs, sourced by the scripts that install them. The test
-# script installs every list whose name ends in _TEST_PACKAGES.
+# script installs every list whose name ends in _TEST_PACKAGES; CI installs them all at once.
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev libxcb1-dev
-    librsvg2-bin)
+    librsvg2-bin ccache)
 RUN_PACKAGES=(fonts-liberation libcanberra-pulse)
 DESKTOP_TEST_PACKAGES=(xvfb openbox x11-utils xdotool dbus)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
@@ -17,3 +17,18 @@ ACCESS_TEST_PACKAGES=(xvfb openbox x11-utils xdotool at-spi2-core python3-pyatsp
 LINT_PACKAGES=(shellcheck)
 SCREENS_TEST_PACKAGES=(xvfb openbox x11-utils x11-xserver-utils xdotool dbus weston qt6-wayland
     qt6-base-dev-tools)
+
+# packages_of PATTERN...: the packages of the lists above whose names match a PATTERN (say
+# '*_TEST_PACKAGES'), each once, one a line.
+packages_of() {
+    local pattern list
+    for pattern in "$@"; do
+        for list in $(compgen -A variable | grep -x '[A-Z_0-9]*_PACKAGES'); do
+            # shellcheck disable=SC2053  # the pattern is meant to match as a pattern
+            [[ $list == $pattern ]] || continue
+            local -n packages_list=$list
+            printf '%s\n' "${packages_list[@]}"
+            unset -n packages_list
+        done
+    done | awk '!seen[$0]++'
+}

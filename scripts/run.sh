@@ -7,7 +7,6 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/scripts/packages.sh"
 bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
 
-cmake -S "$root" -B "$root/build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build" -j "$(nproc)" --target conteggo
+bash "$root/scripts/build.sh" plain conteggo
 cd "${1:-$HOME}"
 exec "$root/build/app/conteggo"

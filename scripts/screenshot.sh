@@ -11,8 +11,7 @@ source "$root/scripts/packages.sh"
 bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}" \
     "${DESKTOP_TEST_PACKAGES[@]}" x11-apps imagemagick adwaita-qt6 || exit 1
 
-cmake -S "$root" -B "$root/build" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
-    cmake --build "$root/build" -j "$(nproc)" --target conteggo || exit 1
+bash "$root/scripts/build.sh" plain conteggo || exit 1
 
 # shellcheck source=SCRIPTDIR/../tests/support/harness.sh
 source "$root/tests/support/harness.sh"
