@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program on each damaged pair of files from bad_files_corpus.sh: it must show
-# its window, end with status 0 on SIGTERM and write both files back well formed, with the
-# defaults for whatever it could not read; a folder, device or pipe in the way is left alone
-# and reported in one line.
+# its window, end on SIGTERM and write both files back well formed, with the defaults for
+# whatever it could not read. A file whose first value it cannot understand is kept aside byte
+# for byte, with one line; a folder, device or pipe in the way is left alone and reported in
+# one line, and the program then ends with status 1 (else 0).
 # Usage: bad_files_test.sh PATH_TO_CONTEGGO
 # BAD_FILES_RUNS=N runs each case N times, and BAD_FILES_TIMES=FILE adds a line "CASE MS" to
 # FILE for each run that showed its window (launch to window shown): bench/bad_files.sh.
@@ -101,7 +102,7 @@ shown_or_gone() { window_shows "$1" '^Conteggo' || { gone "$1" && found=""; }; }
 # thing that went wrong, if anything, in $failure, and in $x_refused whether that was Qt
 # failing to connect to the X server.
 run_case() {
-    local name=$1 work runtime start before="" pid errors reports step=$poll_step
+    local name=$1 work runtime start before="" pid errors reports step=$poll_step sums kept
     failure=""
     started_ms=""
     x_refused=""
@@ -109,6 +110,7 @@ run_case() {
     runtime=$(new_dir runtime)
     make_bad_files "$name" "$work" || { failure="the corpus could not be made"; return; }
     [[ -n $in_the_way ]] && before=$(describe "$work/$in_the_way")
+    sums=$(kept_sums "$work" "$expect_kept")
 
     start=${EPOCHREALTIME/./}
     start_app "$work" XDG_RUNTIME_DIR="$runtime"
@@ -137,7 +139,8 @@ run_case() {
         kill_now "$pid"
         return
     fi
-    if ((status != 0)); then
+    # A closing that could not save says so in its status.
+    if ((status != (${#in_the_way} ? 1 : 0))); then
         failure="exit status $status: $(head -c 300 "$err" | tr '\n' ' ')"
         return
     fi
@@ -145,14 +148,16 @@ run_case() {
     chmod -R u+r "$work" 2>/dev/null # an unreadable pair is written back unreadable
     errors=$(head -c 300 "$err" | tr '\n' ' ')
     reports=$(grep -c '^Conteggo:' "$err")
-    if [[ -n $in_the_way ]]; then
-        if [[ $(describe "$work/$in_the_way") != "$before" ]]; then
-            failure="$in_the_way was touched: $(describe "$work/$in_the_way" | tr '\n' ' ')"
-        elif ((reports != 1)) || ! grep -q "^Conteggo: .*$in_the_way" "$err"; then
-            failure="not one line naming $in_the_way on stderr: $errors"
-        fi
-    elif ((reports != 0)); then
-        failure="a failure reported: $errors"
+    # One line for each file kept aside, and one for a name in the way.
+    kept=$(($(wc -w <<<"$expect_kept") + (${#in_the_way} ? 1 : 0)))
+    if [[ $(kept_sums "$work" "$expect_kept" kept) != "$sums" ]]; then
+        failure="not kept aside byte for byte: $expect_kept ($(cd "$work" && echo *))"
+    elif ((reports != kept)); then
+        failure="$reports lines on stderr, not $kept: $errors"
+    elif [[ -n $in_the_way && $(describe "$work/$in_the_way") != "$before" ]]; then
+        failure="$in_the_way was touched: $(describe "$work/$in_the_way" | tr '\n' ' ')"
+    elif [[ -n $in_the_way ]] && ! grep -q "^Conteggo: .*$in_the_way" "$err"; then
+        failure="no line naming $in_the_way on stderr: $errors"
     fi
     [[ -n $failure ]] && return
     if [[ $in_the_way != conteggo.txt ]]; then
@@ -164,6 +169,16 @@ run_case() {
         [[ -n $failure ]] && failure="timerpos.txt $failure"
     fi
 }
+
+# The checksums of FILES in DIR, or with "kept" of their kept-aside copies.
+kept_sums() {
+    local file
+    for file in $2; do
+        [[ ${3:-} == kept ]] && file=${file%.txt}.illeggibile.txt
+        cksum <"$1/$file" 2>&1
+    done
+}
+
 
 # --- the corpus ----------------------------------------------------------------------------------
 
