@@ -5,7 +5,7 @@ Usage: atspi_tool.py COMMAND PID [ARG]
   shows PID TITLE   exit 0 if the program shows a window named TITLE
   check PID TITLE   walk that window: every control named, roles as expected; a line a fault
   press PID NAME    the "press" action of the showing control named NAME
-  value PID NAME    "current maximum" of the showing control named NAME
+  tells PID NAME    the description of the showing control named NAME
 """
 import os
 import sys
@@ -106,6 +106,8 @@ def check(pid, title):
             faults.append(f"an unnamed {role}")
         if role in ("push button",) and "press" not in actions(node):
             faults.append(f"{node.name!r} has no press action")
+        if role == "progress bar" and actions(node):
+            faults.append(f"{node.name!r} offers {actions(node)}")
     for role, name in EXPECTED.get(title, {}).values():
         if (role, name) not in seen:
             faults.append(f"no {role} named {name!r}")
@@ -136,13 +138,12 @@ def press(pid, name):
     return 0
 
 
-def value(pid, name):
+def tells(pid, name):
     node = find_control(pid, name)
     if node is None:
         print(f"no showing control named {name!r}")
         return 1
-    v = node.queryValue()
-    print(f"{v.currentValue:g} {v.maximumValue:g}")
+    print(node.description)
     return 0
 
 
@@ -153,7 +154,7 @@ def main(argv):
     command, pid, arg = argv[1], int(argv[2]), argv[3]
     if command == "shows":
         return 0 if window(pid, arg) is not None else 1
-    return {"check": check, "press": press, "value": value}[command](pid, arg)
+    return {"check": check, "press": press, "tells": tells}[command](pid, arg)
 
 
 if __name__ == "__main__":
