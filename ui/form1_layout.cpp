@@ -121,7 +121,8 @@ void Form1::buildControls() {
     setAlarmShape(false);
     move(0, 0);  // the frame's top-left at the screen's corner until start-up moves it
 
-    // A screen reader's press reaches a button past the modal window that blocks the mouse.
+    // A modal window keeps the mouse and the keys from these controls, but not a screen reader's
+    // press: while one is open, the handlers do nothing.
     const auto unlessModal = [this](void (Form1::*handler)()) {
         return [this, handler] {
             if (!modalOpen()) {

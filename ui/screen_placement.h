@@ -19,7 +19,7 @@ struct ScreenArea {
 
     ScreenArea() = default;
     ScreenArea(const QRect& all) : whole(all), available(all) {}  // a screen without panels
-    ScreenArea(const QRect& all, const QRect& free) : whole(all), available(free) {}
+    ScreenArea(const QRect& all, const QRect& unpanelled) : whole(all), available(unpanelled) {}
 };
 
 // Where a window whose outer frame is `frame` should stand. While the user can reach it where
