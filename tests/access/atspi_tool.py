@@ -5,7 +5,7 @@ Usage: atspi_tool.py COMMAND PID [ARG]
   shows PID TITLE   exit 0 if the program shows a window named TITLE
   check PID TITLE   walk that window: every control named, roles as expected; a line a fault
   press PID NAME    the "press" action of the showing control named NAME
-  tells PID NAME    the description of the showing control named NAME
+  value PID NAME    the description of the showing control named NAME: the bar's value
 """
 import os
 import sys
@@ -138,7 +138,7 @@ def press(pid, name):
     return 0
 
 
-def tells(pid, name):
+def value(pid, name):
     node = find_control(pid, name)
     if node is None:
         print(f"no showing control named {name!r}")
@@ -154,7 +154,7 @@ def main(argv):
     command, pid, arg = argv[1], int(argv[2]), argv[3]
     if command == "shows":
         return 0 if window(pid, arg) is not None else 1
-    return {"check": check, "press": press, "tells": tells}[command](pid, arg)
+    return {"check": check, "press": press, "value": value}[command](pid, arg)
 
 
 if __name__ == "__main__":

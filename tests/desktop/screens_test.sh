@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Where the window comes back on wide desktops and several monitors (Xvfb and openbox): every
-# corner of a 3840 and a 5760 px wide screen, and of the right-hand monitor of two, and a frame
-# partly off the left edge come back to the pixel and are written back unchanged; a place stored
-# on a monitor that is gone, or left on a monitor unplugged while the program runs, comes back
-# fully into sight.
+# corner of a 3840 and a 5760 px wide screen, and of the right-hand monitor of two, comes back
+# to the pixel and is written back unchanged; a place stored on a monitor that is gone, or left
+# on a monitor unplugged while the program runs, comes back fully into sight.
 # Usage: screens_test.sh PATH_TO_CONTEGGO
 set -u
 # shellcheck source=SCRIPTDIR/../support/harness.sh
@@ -91,6 +90,7 @@ corners() {
 start_desktop -screen 0 3840x1080x24
 frame_size
 corners 3840 1080
+# Partly off the left edge, but easily in reach: it stays where it was.
 round_trip "frame 10 px off the left edge" -10 100
 desktop_down
 

@@ -40,6 +40,10 @@ QAccessibleInterface* accessible(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
 }
 
+void press(QObject* control) {
+    accessible(control)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
 QString nameOf(QObject* object) {
     return accessible(object)->text(QAccessible::Name);
 }
@@ -276,8 +280,7 @@ class TestAccess : public QObject {
                  QColor(0x44, 0x44, 0x44));
         QCOMPARE(bench.form->secondopiano()->palette().color(QPalette::Button),
                  QColor(0x44, 0x44, 0x44));
-        // The bar's empty part stands apart from the window as a control's shape must.
-        bench.form->setAlarmShape(true);
+        bench.form->setAlarmShape(true);  // the bar's empty part stands apart from the window
         const QImage bar = bench.form->PB()->grab().toImage();
         QVERIFY(contrastRatio(bar.pixelColor(bar.width() - 2, bar.height() / 2), back) >= 3);
         // And back to light: the described colours again.
@@ -360,15 +363,14 @@ class TestAccess : public QObject {
         box->show();
         QCOMPARE(unnamed(box.get()), QStringList());
         QCOMPARE(accessible(box.get())->role(), QAccessible::AlertMessage);
-        QStringList unnamedInError{QStringLiteral("no box")};
-        QTimer::singleShot(0, &dialog, [&unnamedInError] {
-            QWidget* error = QApplication::activeModalWidget();
-            unnamedInError = unnamed(error);
-            error->close();
+        QStringList inErrorBox{QStringLiteral("no box")};
+        QTimer::singleShot(0, &dialog, [&inErrorBox] {
+            inErrorBox = unnamed(QApplication::activeModalWidget());
+            QApplication::activeModalWidget()->close();
         });
         dialog.Text1()->setText(QStringLiteral("121"));
         dialog.OKButton_Click();
-        QCOMPARE(unnamedInError, QStringList());
+        QCOMPARE(inErrorBox, QStringList());
     }
 
     void statefulNamesFollowState() {
@@ -408,7 +410,7 @@ class TestAccess : public QObject {
         QCOMPARE(bench.form->Image1()->toolTip(), QStringLiteral("INFO"));
     }
 
-    void barTellsValueAndMaximum() {
+    void barExposesValueAndMaximum() {
         Bench bench;
         bench.form->alarm().intervallo = conteggo::Number::real(300);
         bench.form->stopwatch().setTempo(conteggo::Number::int32(125));
@@ -422,22 +424,17 @@ class TestAccess : public QObject {
 
     void pressActionOpensInformation() {
         Bench bench;
-        accessible(bench.form->Image1())
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::pressAction());
+        press(bench.form->Image1());
         QCOMPARE(bench.informationShown, 0);  // after the request has returned
         QTRY_COMPARE(bench.informationShown, 1);
     }
 
-    // The mouse and the keys cannot reach the main window past a modal window; nor can this.
     void pressWaitsForTheModalWindow() {
         Bench bench;
         Form1& form = *bench.form;
         form.modalBracket([&form] {
-            for (QWidget* control : QList<QWidget*>{form.parti(), form.Image1()}) {
-                accessible(control)->actionInterface()->doAction(
-                    QAccessibleActionInterface::pressAction());
-            }
+            press(form.parti());
+            press(form.Image1());
             QTRY_VERIFY(!form.parti()->isDown());  // the button's animated click is over
             QCoreApplication::processEvents();
         });
@@ -509,8 +506,7 @@ class TestAccess : public QObject {
         conteggo::infomio info(programTitle());
         QCOMPARE(info.width(), 285);
         // 3 px taller where the desktop font wraps the long line onto one more line.
-        QVERIFY2(info.height() == 199 || info.height() == 202,
-                 qPrintable(QString::number(info.height())));
+        QVERIFY(info.height() == 199 || info.height() == 202);
     }
 
   private:
