@@ -2,7 +2,6 @@
 
 #include <QAccessibleWidget>
 #include <QTimer>
-#include <cmath>
 
 #include "clickable_label.h"
 #include "form1.h"
@@ -33,35 +32,6 @@ class AccessiblePicture : public QAccessibleWidget {
     }
 };
 
-// The alarm's bar: read-only value from 0 to the interval in seconds.
-class AccessibleBar : public QAccessibleWidget, public QAccessibleValueInterface {
-  public:
-    explicit AccessibleBar(ProgressBar* bar) : QAccessibleWidget(bar, QAccessible::ProgressBar) {}
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::ValueInterface) {
-            return static_cast<QAccessibleValueInterface*>(this);
-        }
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QString text(QAccessible::Text type) const override {
-        if (type == QAccessible::Value) {
-            return QStringLiteral("%1%").arg(std::lround(bar()->fraction() * 100));
-        }
-        return QAccessibleWidget::text(type);
-    }
-
-    QVariant currentValue() const override { return static_cast<double>(bar()->value()); }
-    void setCurrentValue(const QVariant&) override {}  // the count drives it, not the user
-    QVariant maximumValue() const override { return static_cast<double>(bar()->maximum()); }
-    QVariant minimumValue() const override { return 0.0; }
-    QVariant minimumStepSize() const override { return 0.0; }
-
-  private:
-    ProgressBar* bar() const { return static_cast<ProgressBar*>(widget()); }
-};
-
 bool is(const QString& className, const QMetaObject& type) {
     return className == QLatin1String(type.className());
 }
@@ -73,8 +43,10 @@ QAccessibleInterface* accessibleControl(const QString& className, QObject* objec
     if (is(className, ClickableLabel::staticMetaObject)) {
         return new AccessiblePicture(static_cast<ClickableLabel*>(object));
     }
+    // The value goes in the description: Qt would offer a value interface as one to raise and
+    // lower, with actions that could do nothing.
     if (is(className, ProgressBar::staticMetaObject)) {
-        return new AccessibleBar(static_cast<ProgressBar*>(object));
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::ProgressBar);
     }
     return nullptr;
 }

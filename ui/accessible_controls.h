@@ -4,7 +4,7 @@ namespace conteggo {
 
 // What assistive technology sees of the program's own controls, beyond what Qt gives:
 // the main window as a frame (a plain QWidget counts as a mere client area), the "i"
-// picture as a button that can be pressed, and the alarm's bar with its value and maximum.
+// picture as a button that can be pressed, and the alarm's bar as a progress bar.
 // Safe to call more than once; the first call installs it for the whole program.
 void installAccessibleControls();
 

@@ -7,11 +7,13 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 #include "fit_to_text.h"
 #include "number_text.h"
 #include "pictures.h"
 #include "rounding.h"
+#include "screen_placement.h"
 #include "twips.h"
 
 namespace conteggo {
@@ -51,10 +53,12 @@ Dialog::Dialog(const AlarmSettings& settings, QWidget* parent)
 void Dialog::buildControls() {
     setWindowTitle(QStringLiteral("Imposta allarme"));
     setWindowIcon(pictureIcon("speaker", 32));
-    // The client area at 2760, 3750 twips from the screen's corner; not centred.
+    // The client area at 2760, 3750 twips from the corner of the main window's screen; not
+    // centred.
     const QRect client = twipsRect(2760, 3750, 5460, 1665);
     setFixedSize(client.size());
-    setGeometry(client);
+    const QScreen* screen = screenOf(parentWidget());
+    setGeometry(client.translated(screen != nullptr ? screen->geometry().topLeft() : QPoint()));
 
     text1_ = new QLineEdit(this);
     text1_->setGeometry(twipsRect(240, 240, 615, 285));
@@ -114,7 +118,13 @@ void Dialog::OKButton_Click() {
 }
 
 void Dialog::reportInvalidInput() {
-    QMessageBox::critical(this, QStringLiteral("ERRORE"), QString::fromUtf8(kErrorText));
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("ERRORE"), QString::fromUtf8(kErrorText),
+                    QMessageBox::Ok, this);
+    // The stop sign is a picture; a screen reader says what it means.
+    if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+        icon->setAccessibleName(QStringLiteral("Errore"));
+    }
+    box.exec();
 }
 
 void Dialog::keyPressEvent(QKeyEvent* event) {

@@ -66,9 +66,6 @@ void Form1::startUp() {
     if (place.left) {
         move(twipsToPixels(*place.left), y());
     }
-    if (place.top) {
-        keepInSight();  // a place on a monitor that is gone, or off every screen
-    }
     fileTwips_ = QPoint(place.fileLeft, place.fileTop);
     place.applyTo(alarm_);
     i_ = place.i;
@@ -76,6 +73,9 @@ void Form1::startUp() {
     if (alarm_.on()) {
         setAlarmShape(true);
         fitBarToInterval();
+    }
+    if (place.top) {
+        keepInSight();  // at its final height: a monitor gone since, or a place off every screen
     }
     mode_ = DisplayMode{};
     showModeCaption();
@@ -152,11 +152,15 @@ void Form1::modalBracket(const std::function<void()>& showModal) {
     InPrimoPiano(primop_);
 }
 
+bool Form1::modalOpen() const {
+    return modalDepth_ > 0 || QApplication::activeModalWidget() != nullptr;
+}
+
 VerbAnswer Form1::applyVerb(Verb verb) {
     if (closed_) {
         return VerbAnswer::Closing;
     }
-    if (modalDepth_ > 0 || QApplication::activeModalWidget() != nullptr) {
+    if (modalOpen()) {
         return VerbAnswer::ModalOpen;
     }
     const bool running = stopwatch_.attivo();

@@ -89,6 +89,10 @@ class Form1 : public QWidget {
     // Leaves the top layer while `showModal` runs a modal window, then applies the wish again.
     void modalBracket(const std::function<void()>& showModal);
 
+    // Whether a modal window is open. The window then takes no input: Qt keeps the mouse and
+    // the keys from it, and the buttons' handlers ignore a screen reader's press.
+    bool modalOpen() const;
+
     // A command from outside (conteggo --start and the others), worked through the handler of
     // the button it stands for, or refused, doing nothing, where the window would not let the
     // user do the same: no start or reset while running, no stop while stopped, nothing while

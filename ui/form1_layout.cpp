@@ -121,15 +121,24 @@ void Form1::buildControls() {
     setAlarmShape(false);
     move(0, 0);  // the frame's top-left at the screen's corner until start-up moves it
 
-    connect(parti_, &QPushButton::clicked, this, &Form1::parti_Click);
-    connect(ferma_, &QPushButton::clicked, this, &Form1::ferma_Click);
-    connect(azzera_, &QPushButton::clicked, this, &Form1::azzera_Click);
-    connect(oremin_, &QPushButton::clicked, this, &Form1::oremin_Click);
-    connect(primopiano_, &QPushButton::clicked, this, &Form1::primopiano_Click);
-    connect(secondopiano_, &QPushButton::clicked, this, &Form1::secondopiano_Click);
-    connect(suono_, &QPushButton::clicked, this, &Form1::suono_Click);
-    connect(suono2_, &QPushButton::clicked, this, &Form1::suono2_Click);
-    connect(image1_, &ClickableLabel::clicked, this, &Form1::Image1_Click);
+    // A modal window keeps the mouse and the keys from these controls, but not a screen reader's
+    // press: while one is open, the handlers do nothing.
+    const auto unlessModal = [this](void (Form1::*handler)()) {
+        return [this, handler] {
+            if (!modalOpen()) {
+                (this->*handler)();
+            }
+        };
+    };
+    connect(parti_, &QPushButton::clicked, this, unlessModal(&Form1::parti_Click));
+    connect(ferma_, &QPushButton::clicked, this, unlessModal(&Form1::ferma_Click));
+    connect(azzera_, &QPushButton::clicked, this, unlessModal(&Form1::azzera_Click));
+    connect(oremin_, &QPushButton::clicked, this, unlessModal(&Form1::oremin_Click));
+    connect(primopiano_, &QPushButton::clicked, this, unlessModal(&Form1::primopiano_Click));
+    connect(secondopiano_, &QPushButton::clicked, this, unlessModal(&Form1::secondopiano_Click));
+    connect(suono_, &QPushButton::clicked, this, unlessModal(&Form1::suono_Click));
+    connect(suono2_, &QPushButton::clicked, this, unlessModal(&Form1::suono2_Click));
+    connect(image1_, &ClickableLabel::clicked, this, unlessModal(&Form1::Image1_Click));
     connect(timer1_, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(timer2_, &QTimer::timeout, this, &Form1::Timer2_Timer);
 }
@@ -188,8 +197,10 @@ void Form1::refreshStatefulNames() {
     oremin_->setAccessibleName(mode_.oremie() ? QStringLiteral("Formato: minuti e secondi")
                                               : QStringLiteral("Formato: ore, minuti e secondi"));
     const double minutes = alarm_.intervallo.toDouble() / 60;
-    suono_->setAccessibleName(QStringLiteral("Allarme attivo, ogni %1 minuti: impostazioni")
-                                  .arg(QLocale().toString(minutes, 'g', 15)));
+    const QString every =
+        minutes == 1 ? QStringLiteral("ogni minuto")
+                     : QStringLiteral("ogni %1 minuti").arg(QLocale().toString(minutes, 'g', 15));
+    suono_->setAccessibleName(QStringLiteral("Allarme attivo, %1: impostazioni").arg(every));
     suono2_->setAccessibleName(QStringLiteral("Allarme spento: impostazioni"));
 }
 

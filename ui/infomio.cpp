@@ -1,6 +1,5 @@
 #include "infomio.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
@@ -8,6 +7,7 @@
 #include "fit_to_text.h"
 #include "pictures.h"
 #include "readable_colour.h"
+#include "screen_placement.h"
 #include "twips.h"
 
 namespace conteggo {
@@ -84,8 +84,8 @@ void infomio::keyPressEvent(QKeyEvent* event) {
 }
 
 void infomio::showEvent(QShowEvent* event) {
-    // In the middle of the screen, wherever the main window stands.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    // In the middle of the main window's screen.
+    if (const QScreen* screen = screenOf(parentWidget())) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());

@@ -1,9 +1,11 @@
 #include "progress_bar.h"
 
-#include <QAccessible>
+#include <QLocale>
 #include <QPainter>
 #include <QStyleOptionProgressBar>
 #include <cmath>
+
+#include "readable_colour.h"
 
 namespace conteggo {
 
@@ -12,7 +14,9 @@ namespace {
 constexpr int kSteps = 10000;
 }  // namespace
 
-ProgressBar::ProgressBar(QWidget* parent) : QWidget(parent) {}
+ProgressBar::ProgressBar(QWidget* parent) : QWidget(parent) {
+    announce();
+}
 
 void ProgressBar::setMaximum(float maximum) {
     maximum_ = maximum;
@@ -28,9 +32,12 @@ void ProgressBar::setValue(float value) {
     }
 }
 
+// What a screen reader tells of the bar beside its name.
 void ProgressBar::announce() {
-    QAccessibleValueChangeEvent event(this, static_cast<double>(value_));
-    QAccessible::updateAccessibility(&event);
+    const QLocale locale;
+    setAccessibleDescription(
+        QStringLiteral("%1 di %2 secondi")
+            .arg(locale.toString(value_, 'g', 7), locale.toString(maximum_, 'g', 7)));
 }
 
 double ProgressBar::fraction() const {
@@ -41,6 +48,17 @@ double ProgressBar::fraction() const {
 }
 
 void ProgressBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QColor window = palette().color(QPalette::Window);
+    if (isDarkBackground(window)) {
+        // Dark styles draw the empty part barely apart from the window: the bar's own colours
+        // show its whole length as clearly as any control's shape.
+        painter.fillRect(rect(), shapeColour(window));
+        QRect done = rect();
+        done.setWidth(static_cast<int>(std::lround(fraction() * width())));
+        painter.fillRect(done, palette().color(QPalette::Highlight));
+        return;
+    }
     QStyleOptionProgressBar option;
     option.initFrom(this);
     option.minimum = 0;
@@ -48,7 +66,6 @@ void ProgressBar::paintEvent(QPaintEvent*) {
     option.progress = static_cast<int>(std::lround(fraction() * kSteps));
     option.textVisible = false;
     option.state |= QStyle::State_Horizontal;  // without it Qt 6 draws the bar upright
-    QPainter painter(this);
     style()->drawControl(QStyle::CE_ProgressBar, &option, &painter, this);
 }
 

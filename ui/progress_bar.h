@@ -5,7 +5,8 @@
 namespace conteggo {
 
 // A horizontal progress bar whose maximum and value are floats, as the alarm's interval may
-// have a fraction of a second. It draws value / maximum of its width, clamped to 0..1.
+// have a fraction of a second. It draws value / maximum of its width, clamped to 0..1, in the
+// style's look on a light window and in colours of its own on a dark one.
 class ProgressBar : public QWidget {
     Q_OBJECT
 
@@ -24,7 +25,7 @@ class ProgressBar : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void announce();  // to assistive technology, when it listens
+    void announce();  // to assistive technology
 
     float maximum_ = 100.0f;
     float value_ = 0.0f;

@@ -27,4 +27,9 @@ constexpr double kTargetContrast = 4.75;
 // saturation with kTargetContrast against `background`.
 QColor readableColour(const QColor& described, const QColor& background);
 
+// What a control's shape needs against the window it stands on (WCAG non-text contrast)...
+constexpr double kShapeContrast = 3.0;
+// ...and a flat shape reaching it on the dark `background`: its own hue, lightened.
+QColor shapeColour(const QColor& background);
+
 }  // namespace conteggo

@@ -1,6 +1,7 @@
 #include "screen_placement.h"
 
 #include <QGuiApplication>
+#include <QRegion>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -11,6 +12,9 @@
 namespace conteggo {
 
 namespace {
+
+// The width of title bar that lets the pointer take the window, beside its buttons.
+constexpr int kGrabWidth = 64;
 
 qint64 area(const QRect& r) {
     return r.isEmpty() ? 0 : qint64{r.width()} * r.height();
@@ -23,8 +27,21 @@ qint64 distanceSquared(const QPoint& p, const QRect& r) {
     return dx * dx + dy * dy;
 }
 
-bool visibleOn(const QRect& frame, const QRect& titleBar, const QRect& screen) {
-    return screen.contains(titleBar) && 2 * area(frame.intersected(screen)) >= area(frame);
+// Judged on whole screens: a panel may cover the title bar, but the user can still reach the
+// window, and a first start at 0, 0 stays there.
+bool inReach(const QRect& frame, int titleBarHeight, const QRegion& desktop) {
+    const QRegion shown = desktop.intersected(frame);
+    qint64 shownArea = 0;
+    for (const QRect& piece : shown) {
+        shownArea += area(piece);
+    }
+    const QRect titleBar(frame.topLeft(), QSize(frame.width(), std::max(titleBarHeight, 1)));
+    const QRegion grip = desktop.intersected(titleBar);
+    return 2 * shownArea >= area(frame) &&
+           std::any_of(grip.begin(), grip.end(), [&titleBar](const QRect& piece) {
+               return piece.height() == titleBar.height() &&
+                      piece.width() >= std::min(kGrabWidth, titleBar.width());
+           });
 }
 
 // The nearest start of a span of `length` inside [low, high]; a span longer than the room
@@ -35,36 +52,35 @@ int clampSpan(int start, int length, int low, int high) {
 
 }  // namespace
 
-QPoint visiblePlace(const QRect& frame, int titleBarHeight, const QList<QRect>& screens,
+QPoint visiblePlace(const QRect& frame, int titleBarHeight, const QList<ScreenArea>& screens,
                     const QMargins& slack) {
-    const QRect titleBar(frame.topLeft(), QSize(frame.width(), std::max(titleBarHeight, 1)));
-    const auto usable = [](const QRect& s) { return !s.isEmpty(); };
-    if (std::none_of(screens.begin(), screens.end(), usable)) {
-        return frame.topLeft();
-    }
-    for (const QRect& screen : screens) {
-        if (usable(screen) && visibleOn(frame, titleBar, screen)) {
-            return frame.topLeft();
+    QRegion desktop;
+    const ScreenArea* nearest = nullptr;
+    for (const ScreenArea& screen : screens) {
+        if (screen.whole.isEmpty()) {
+            continue;
         }
-    }
-    const QRect* nearest = nullptr;
-    for (const QRect& screen : screens) {
-        if (usable(screen) &&
-            (nearest == nullptr || distanceSquared(frame.topLeft(), screen) <
-                                       distanceSquared(frame.topLeft(), *nearest))) {
+        desktop += screen.whole;
+        if (nearest == nullptr || distanceSquared(frame.topLeft(), screen.whole) <
+                                      distanceSquared(frame.topLeft(), nearest->whole)) {
             nearest = &screen;
         }
     }
+    if (nearest == nullptr || inReach(frame, titleBarHeight, desktop)) {
+        return frame.topLeft();
+    }
+    // Moved anyway, so it may as well keep clear of the panels.
+    const QRect room = nearest->available.isEmpty() ? nearest->whole : nearest->available;
     const QRect roomy = frame.marginsAdded(slack);
-    return QPoint(clampSpan(roomy.x(), roomy.width(), nearest->left(), nearest->right()),
-                  clampSpan(roomy.y(), roomy.height(), nearest->top(), nearest->bottom())) +
+    return QPoint(clampSpan(roomy.x(), roomy.width(), room.left(), room.right()),
+                  clampSpan(roomy.y(), roomy.height(), room.top(), room.bottom())) +
            QPoint(slack.left(), slack.top());
 }
 
 void keepOnScreen(QWidget& window) {
-    QList<QRect> screens;
+    QList<ScreenArea> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {
-        screens.append(screen->availableGeometry());
+        screens.append(ScreenArea(screen->geometry(), screen->availableGeometry()));
     }
     // Once shown, the frame is what the window manager drew; until then only the client area
     // is known, and pos() is where the frame's top-left corner will be.
@@ -79,6 +95,14 @@ void keepOnScreen(QWidget& window) {
     if (place != frame.topLeft()) {
         window.move(place);
     }
+}
+
+QScreen* screenOf(const QWidget* window) {
+    if (window == nullptr) {
+        return QGuiApplication::primaryScreen();
+    }
+    QScreen* middle = QGuiApplication::screenAt(window->frameGeometry().center());
+    return middle != nullptr ? middle : window->screen();
 }
 
 void watchScreens(QObject* context, const std::function<void()>& recheck) {

@@ -5,7 +5,7 @@ Usage: atspi_tool.py COMMAND PID [ARG]
   shows PID TITLE   exit 0 if the program shows a window named TITLE
   check PID TITLE   walk that window: every control named, roles as expected; a line a fault
   press PID NAME    the "press" action of the showing control named NAME
-  value PID NAME    "current maximum" of the showing control named NAME
+  value PID NAME    the description of the showing control named NAME: the bar's value
 """
 import os
 import sys
@@ -106,6 +106,8 @@ def check(pid, title):
             faults.append(f"an unnamed {role}")
         if role in ("push button",) and "press" not in actions(node):
             faults.append(f"{node.name!r} has no press action")
+        if role == "progress bar" and actions(node):
+            faults.append(f"{node.name!r} offers {actions(node)}")
     for role, name in EXPECTED.get(title, {}).values():
         if (role, name) not in seen:
             faults.append(f"no {role} named {name!r}")
@@ -141,8 +143,7 @@ def value(pid, name):
     if node is None:
         print(f"no showing control named {name!r}")
         return 1
-    v = node.queryValue()
-    print(f"{v.currentValue:g} {v.maximumValue:g}")
+    print(node.description)
     return 0
 
 

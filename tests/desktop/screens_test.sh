@@ -90,6 +90,8 @@ corners() {
 start_desktop -screen 0 3840x1080x24
 frame_size
 corners 3840 1080
+# Partly off the left edge, but easily in reach: it stays where it was.
+round_trip "frame 10 px off the left edge" -10 100
 desktop_down
 
 start_desktop -screen 0 5760x1080x24

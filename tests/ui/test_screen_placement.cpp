@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "dialog.h"
 #include "form_bench.h"
+#include "infomio.h"
 #include "screen_placement.h"
 
 using conteggo::CountFile;
@@ -63,9 +65,9 @@ class TestScreenPlacement : public QObject {
         row("bottom half off, title bar in", {500, 1150}, {kA}, {500, 1150});
         row("less than half in", {500, 1151}, {kA}, {500, 1100});
         row("title bar above the screen", {500, -1}, {kA}, {500, 0});
-        row("title bar cut on the right", {1721, 40}, {kA}, {1720, 40});
-        row("title bar cut on the left", {-1, 40}, {kA}, {0, 40});
-        row("across two monitors", {1820, 40}, {kA, kB}, {1720, 40});
+        row("a little off the right edge", {1721, 40}, {kA}, {1721, 40});
+        row("frame 10 px off the left edge", {-10, 100}, {kA}, {-10, 100});
+        row("across two monitors", {1820, 40}, {kA, kB}, {1820, 40});
         row("monitor that is gone", {2000, 2000}, {{0, 0, 1920, 1200}}, {1720, 1100});
         row("nearest of two", {3500, 50}, {kA, kB}, {3000, 50});
         row("below the shorter monitor", {2500, 1100}, {kA, kB}, {2500, 924});
@@ -78,7 +80,14 @@ class TestScreenPlacement : public QObject {
     void visiblePlace() {
         QFETCH(QRect, frame);
         QFETCH(Screens, screens);
-        QTEST(conteggo::visiblePlace(frame, 20, screens), "place");
+        QTEST(conteggo::visiblePlace(frame, 20, {screens.begin(), screens.end()}), "place");
+    }
+
+    // Reach is judged on the whole screen; a window that has to move keeps clear of the panel.
+    void topPanel() {
+        const QList<conteggo::ScreenArea> screens{{kA, kA.adjusted(0, 30, 0, 0)}};
+        QCOMPARE(conteggo::visiblePlace({0, 0, 200, 100}, 20, screens), QPoint(0, 0));
+        QCOMPARE(conteggo::visiblePlace({500, -500, 200, 100}, 20, screens), QPoint(500, 30));
     }
 
     // Room for a larger frame than the one known is kept only where the window has to move.
@@ -114,6 +123,8 @@ class TestScreenPlacement : public QObject {
             << QByteArray("16200\r\n45000\r\n") << QPoint(3200 - 197 - 16, -1);
         QTest::newRow("far beyond 16 bits")
             << QByteArray("2000000000\r\n-2000000000\r\n") << QPoint(0, -1);
+        QTest::newRow("half in sight, but not with the alarm's bar")
+            << QByteArray("14565\r\n45000\r\n60\r\n0\r\n#TRUE#\r\n") << QPoint(-1, -1);
     }
     void startUp() {
         QFETCH(QByteArray, positions);
@@ -128,6 +139,17 @@ class TestScreenPlacement : public QObject {
         }
         const QRect frame = assumedFrame(form);
         QVERIFY2(kA.contains(frame) || kB.contains(frame), "the whole window is in sight");
+    }
+
+    void modalWindowsOpenOnTheMainWindowsScreen() {
+        Bench bench;
+        Form1& form = bench.openWith(QByteArray("600\r\n45000\r\n"));
+        QCOMPARE(conteggo::Dialog(form.alarm(), &form).geometry().topLeft(),
+                 QPoint(1920 + 184, 250));
+        conteggo::infomio info(QString(), &form);
+        info.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&info));
+        QVERIFY((info.frameGeometry().center() - kB.center()).manhattanLength() <= 4);
     }
 
     // Once shown, a window left on a monitor that is gone comes back when the screens change.
