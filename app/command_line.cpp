@@ -1,8 +1,9 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
+#include <cstdio>
 
-#include "verb_words.h"
+#include "verb_protocol.h"
 #include "version.h"
 
 namespace conteggo {
@@ -116,8 +117,8 @@ CommandLine mistake(const QString& what) {
 std::optional<QString> unknownOption(const QStringList& own) {
     QStringList known{QStringLiteral("-h"), QStringLiteral("--help"), QStringLiteral("-v"),
                       QStringLiteral("--version")};
-    for (const Verb verb : kVerbs) {
-        known << QStringLiteral("--") + QString::fromLatin1(verbWord(verb));
+    for (const auto& [verb, word] : kVerbs) {
+        known << QStringLiteral("--") + QString::fromLatin1(word);
     }
     for (const QString& argument : own.mid(1)) {
         if (argument == QLatin1String("--")) {
@@ -138,8 +139,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
     parser.addOption(help);
     parser.addOption(version);
-    for (const Verb verb : kVerbs) {
-        parser.addOption(QCommandLineOption(QString::fromLatin1(verbWord(verb)), QString()));
+    for (const auto& [verb, word] : kVerbs) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(word), QString()));
     }
     CommandLine qt;
     const QStringList own = setQtOptionsAside(arguments, qt);
@@ -168,6 +169,23 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         qt.verb = verbFromWord(given.constFirst().toLatin1());
     }
     return qt;
+}
+
+CommandLine readCommandLine(int argc, char** argv) {
+    QStringList arguments;
+    for (int n = 0; n < argc; ++n) {
+        arguments << QString::fromLocal8Bit(argv[n]);
+    }
+    const CommandLine command = parseCommandLine(arguments);
+    if (command.exitStatus) {
+        std::FILE* out = *command.exitStatus == 0 ? stdout : stderr;
+        QByteArray text = command.output.toLocal8Bit();
+        if (!text.endsWith('\n')) {
+            text += '\n';
+        }
+        std::fputs(text.constData(), out);
+    }
+    return command;
 }
 
 }  // namespace conteggo

@@ -28,4 +28,8 @@ inline constexpr int kUsageStatus = 2;
 // accepted as in any Qt program and left for QApplication to take.
 CommandLine parseCommandLine(const QStringList& arguments);
 
+// Reads main's command line; prints the help, the version or a mistake, each an end with a
+// status. Needs no application object.
+CommandLine readCommandLine(int argc, char** argv);
+
 }  // namespace conteggo

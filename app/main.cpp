@@ -4,13 +4,14 @@
 
 #include "canberra_player.h"
 #include "clock.h"
+#include "command_line.h"
 #include "display_check.h"
 #include "instance_lock.h"
 #include "program.h"
 #include "report_line.h"
 #include "runtime_path.h"
 #include "termination_signals.h"
-#include "verb_command.h"
+#include "verb_channel.h"
 
 int main(int argc, char* argv[]) {
     const conteggo::CommandLine command = conteggo::readCommandLine(argc, argv);

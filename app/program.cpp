@@ -11,7 +11,7 @@
 #include "instance_lock.h"
 #include "launch.h"
 #include "termination_signals.h"
-#include "verb_server.h"
+#include "verb_channel.h"
 
 namespace conteggo {
 

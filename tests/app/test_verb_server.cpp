@@ -15,8 +15,7 @@
 
 #include "form_bench.h"
 #include "stderr_capture.h"
-#include "verb_client.h"
-#include "verb_server.h"
+#include "verb_channel.h"
 
 using conteggo::CountFile;
 using conteggo::Delivery;

@@ -1,4 +1,4 @@
-#include "verb_server.h"
+#include "verb_channel.h"
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -7,16 +7,114 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 
+#include "instance_lock.h"
 #include "report_line.h"
 #include "system_error.h"
-#include "verb_words.h"
+#include "termination_signals.h"
+#include "verb_protocol.h"
 
 namespace conteggo {
 
 namespace {
+
+// The waits are cut into slices this long, so that a termination signal ends them at once.
+constexpr qint64 kSliceMs = 100;
+
+// Runs `wait` (one of the socket's blocking waits, given a time in ms) in slices until it
+// succeeds, the socket is closed or `deadline` passes.
+template <typename Wait>
+bool waitInSlices(const QLocalSocket& socket, const QDeadlineTimer& deadline, Wait wait) {
+    for (;;) {
+        if (terminationRequested()) {
+            endAsSignalled();
+        }
+        if (wait(static_cast<int>(std::clamp<qint64>(deadline.remainingTime(), 0, kSliceMs)))) {
+            return true;
+        }
+        if (socket.state() == QLocalSocket::UnconnectedState || deadline.hasExpired()) {
+            return false;
+        }
+    }
+}
+
+// The process at the other end of the connection runs as this user: asked of the connected
+// socket itself, so nothing put at the path meanwhile can pass for the program.
+bool peerIsThisUser(const QLocalSocket& socket) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    const auto fd = static_cast<int>(socket.socketDescriptor());
+    return fd >= 0 && ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::getuid();
+}
+
+// The command's exit status for an answered delivery, with the refusal's one line.
+int reportAnswer(Verb verb, VerbAnswer answer) {
+    if (answer == VerbAnswer::Done) {
+        return 0;
+    }
+    reportLine(refusalText(verb, answer));
+    return 1;
+}
+
+// How long a command waits for the copy that runs to answer: one that is starting reads two
+// files and shows its window first, on a machine that may be busy.
+constexpr int kWaitMs = 10000;
+constexpr int kRetryPauseMs = 20;
+
+int notAnswering() {
+    reportLine(QStringLiteral("la copia in esecuzione non ha risposto"));
+    return 1;
+}
+
+// The verb's delivery, or nothing when this command is to start as the copy.
+std::optional<int> handOver(InstanceLock& lock, const QString& socketPath, Verb verb,
+                            const Launch& launch) {
+    const QDeadlineTimer deadline(kWaitMs);
+    for (;;) {
+        if (terminationRequested()) {
+            endAsSignalled();
+        }
+        // Held means a live copy: anything short of its answer is a copy not answering. Free
+        // means none runs; another command may have held it for a moment, so look again.
+        switch (lock.tryAcquire()) {
+            case InstanceLock::Outcome::Acquired:
+                if (verb == Verb::Stop || verb == Verb::Reset) {
+                    lock.release();
+                    std::fputs("Conteggo non è in esecuzione\n", stderr);
+                    return 1;
+                }
+                return std::nullopt;
+            case InstanceLock::Outcome::Failed:
+                reportLine(lock.error());
+                return 1;
+            case InstanceLock::Outcome::Held:
+                break;
+        }
+        const Delivery delivery = sendVerb(socketPath, verb, launch, deadline);
+        switch (delivery.outcome) {
+            case Delivery::Answered:
+                return reportAnswer(verb, delivery.answer);
+            case Delivery::NoAnswer:
+                return notAnswering();
+            case Delivery::Stranger:
+                reportLine(QStringLiteral("il socket %1 appartiene a un altro utente")
+                               .arg(QDir::toNativeSeparators(socketPath)));
+                return 1;
+            case Delivery::NotListening:
+                break;  // a copy still starting
+        }
+        if (deadline.hasExpired()) {
+            return notAnswering();
+        }
+        QThread::msleep(kRetryPauseMs);
+    }
+}
 
 // The peer runs as this user. The socket's mode already keeps other users out; this also
 // covers a socket that ended up in a shared folder.
@@ -37,6 +135,45 @@ bool senderHasGone(const QLocalSocket& socket) {
 }
 
 }  // namespace
+
+Delivery sendVerb(const QString& path, Verb verb, const Launch& launch, QDeadlineTimer deadline) {
+    QLocalSocket socket;
+    socket.connectToServer(path);
+    if (!waitInSlices(socket, deadline, [&](int ms) { return socket.waitForConnected(ms); })) {
+        // Refused, or no socket: nobody listens. Still connecting: the copy is not taking them.
+        return {socket.state() == QLocalSocket::UnconnectedState ? Delivery::NotListening
+                                                                 : Delivery::NoAnswer};
+    }
+    if (!peerIsThisUser(socket)) {
+        return {Delivery::Stranger};
+    }
+    socket.write(encodeMessage(verb, launch));
+    QByteArray reply;
+    while (!reply.contains('\n') && reply.size() <= kMaxMessageBytes) {
+        if (socket.bytesAvailable() == 0 &&
+            !waitInSlices(socket, deadline, [&](int ms) { return socket.waitForReadyRead(ms); })) {
+            reply += socket.readAll();  // what came just before the end
+            break;
+        }
+        reply += socket.readAll();
+    }
+    const std::optional<VerbAnswer> answer =
+        reply.endsWith('\n') ? answerFromWord(QByteArrayView(reply).chopped(1)) : std::nullopt;
+    if (!answer) {
+        return {Delivery::NoAnswer};
+    }
+    return {Delivery::Answered, *answer};
+}
+
+std::optional<int> deliverVerb(InstanceLock& lock, const QString& socketPath, Verb verb) {
+    const Launch launch = Launch::fromEnvironment();
+    const std::optional<int> status = handOver(lock, socketPath, verb, launch);
+    if (status) {
+        // This command shows no window: the launcher's busy cursor ends now.
+        completeStartupNotice(launch.startupId);
+    }
+    return status;
+}
 
 VerbServer::VerbServer(QString path, Handler handler, int deadlineMs, QObject* parent)
     : QObject(parent),

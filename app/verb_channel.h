@@ -1,10 +1,16 @@
 #pragma once
 
+// The verbs' way from a command to the copy that runs, over a local socket in the user's
+// private runtime folder: the command's end (deliverVerb, sendVerb) and the copy's
+// (VerbServer).
+
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "launch.h"
 #include "verb.h"
@@ -13,6 +19,34 @@ class QLocalServer;
 class QLocalSocket;
 
 namespace conteggo {
+
+class InstanceLock;
+
+// How sending a verb went.
+struct Delivery {
+    enum Outcome {
+        NotListening,  // nobody takes connections at the path (a copy still starting, or none)
+        Answered,
+        NoAnswer,  // the connection was taken, but no answer came in time
+        Stranger,  // the process at the other end is another user's
+    };
+    Outcome outcome = NotListening;
+    VerbAnswer answer = VerbAnswer::Done;
+};
+
+// Sends one verb, with the command's launch, to the copy listening at `path` and waits for its
+// answer until `deadline`. Blocking, for the short-lived command that only delivers it. A
+// termination signal ends the command at any moment of the wait; the copy never acts on a verb
+// whose sender has gone.
+Delivery sendVerb(const QString& path, Verb verb, const Launch& launch, QDeadlineTimer deadline);
+
+// A command's verb, the whole way: when a copy runs (its lock is held), the verb goes to it,
+// tried again while it is still starting, and the command's exit status comes back, with one
+// line for a refusal. When none runs, --stop and --reset say so (status 1), while --start,
+// --toggle and --show give nothing: this process then starts as the copy, holding `lock`. A
+// copy that does not answer within the wait is reported so (status 1), and nothing else is
+// started. The launcher's start-up notice ends here unless this process starts as the copy.
+std::optional<int> deliverVerb(InstanceLock& lock, const QString& socketPath, Verb verb);
 
 // The running copy's end of the verb socket. Each connection may carry one message, a verb
 // word and a line feed; the verb goes to the handler, whose answer goes back as a word, and

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "launch.h"
+#include "verb.h"
+
+namespace conteggo {
+
+// The verbs as the command line and the socket spell them ("start" is --start), and what the
+// copy answers. One table each, so a verb or an answer is added in one place.
+struct VerbSpelling {
+    Verb verb;
+    const char* word;
+};
+inline constexpr std::array<VerbSpelling, 5> kVerbs{{
+    {Verb::Start, "start"},
+    {Verb::Stop, "stop"},
+    {Verb::Toggle, "toggle"},
+    {Verb::Reset, "reset"},
+    {Verb::Show, "show"},
+}};
+
+struct AnswerSpelling {
+    VerbAnswer answer;
+    const char* word;
+    const char* refusal;  // the command's one line; none for Done
+};
+inline constexpr std::array<AnswerSpelling, 5> kAnswers{{
+    {VerbAnswer::Done, "ok", nullptr},
+    {VerbAnswer::Running, "running", "il conteggo è già in corso"},
+    {VerbAnswer::Stopped, "stopped", "il conteggo è già fermo"},
+    {VerbAnswer::ModalOpen, "modal", "una finestra di Conteggo è aperta: chiudila e riprova"},
+    {VerbAnswer::Closing, "closing", "Conteggo si sta chiudendo"},
+}};
+
+QByteArray verbWord(Verb verb);
+std::optional<Verb> verbFromWord(QByteArrayView word);
+QByteArray answerWord(VerbAnswer answer);
+std::optional<VerbAnswer> answerFromWord(QByteArrayView word);
+
+// What the command says when the copy answered `answer` to `verb`; empty for Done.
+QString refusalText(Verb verb, VerbAnswer answer);
+
+// A command's message on the socket: the verb's word, then the launch's values if any
+// ("DESKTOP_STARTUP_ID=..." and "XDG_ACTIVATION_TOKEN=..."), separated by single spaces, and
+// a line feed. Never longer than this; the answer is a word and a line feed.
+inline constexpr qsizetype kMaxMessageBytes = 600;
+
+struct VerbMessage {
+    Verb verb;
+    Launch launch;
+};
+QByteArray encodeMessage(Verb verb, const Launch& launch);
+// `line` without its line feed; nothing unless it is exactly such a message.
+std::optional<VerbMessage> decodeMessage(QByteArrayView line);
+
+}  // namespace conteggo
