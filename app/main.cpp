@@ -4,10 +4,12 @@
 
 #include "canberra_player.h"
 #include "clock.h"
+#include "desktop_notifier.h"
 #include "display_check.h"
 #include "instance_lock.h"
 #include "program.h"
 #include "termination_signals.h"
+#include "translations.h"
 #include "verb_command.h"
 
 int main(int argc, char* argv[]) {
@@ -31,6 +33,7 @@ int main(int argc, char* argv[]) {
     conteggo::PlatformStartGuard platformGuard;  // one line and status 1, not Qt's abort
     QApplication app(argc, argv);
     platformGuard.release();
+    conteggo::installTranslations(app);
     // Lets desktops match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Conteggo"));
     // The windows are laid out for the desktop's sans-serif font at 8.25 points.
@@ -42,8 +45,10 @@ int main(int argc, char* argv[]) {
         conteggo::InstanceLock lock;
         conteggo::MonotonicClock clock;
         // The default sounds lie beside the program: share/conteggo/sounds, installed or built.
-        conteggo::CanberraPlayer player(QCoreApplication::applicationDirPath() +
-                                        QStringLiteral("/../share/conteggo/sounds"));
+        conteggo::DesktopNotifier notifier;
+        conteggo::CanberraPlayer player(
+            QCoreApplication::applicationDirPath() + QStringLiteral("/../share/conteggo/sounds"),
+            &notifier);
         status = conteggo::runProgram(lock, clock, player, verb);
     }
     conteggo::endBeforeWaylandTeardown(status);  // saved, and the lock is free
