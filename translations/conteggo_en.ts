@@ -14,12 +14,12 @@
         <translation>no sound server (%1)</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="98"/>
+        <location filename="../app/canberra_player.cpp" line="97"/>
         <source>Preavviso a %1: suono non riprodotto</source>
         <translation>Warning at %1: sound not played</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="100"/>
+        <location filename="../app/canberra_player.cpp" line="99"/>
         <source>Allarme a %1: suono non riprodotto</source>
         <translation>Alarm at %1: sound not played</translation>
     </message>
