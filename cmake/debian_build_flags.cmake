@@ -1,8 +1,9 @@
 # The optimized builds (Release, and so the Debian package; RelWithDebInfo and MinSizeRel too)
-# are hardened as Debian hardens its packages: the flags come from dpkg-buildflags with every
-# hardening feature on, or, without dpkg-dev, from the same fixed set. Its optimization and
-# debugging flags are dropped, as the build type sets those. Not for sanitized or fuzzing
-# builds, whose run-time checks do the work and clash with _FORTIFY_SOURCE.
+# take the flags Debian builds its packages with: dpkg-buildflags with every hardening feature
+# on (and its source-path mapping for reproducible builds), or, without dpkg-dev, the same
+# hardening as a fixed set. Its optimization and debugging flags are dropped, as the build
+# type sets those. Not for sanitized or fuzzing builds, whose run-time checks do the work and
+# clash with _FORTIFY_SOURCE.
 
 if(NOT CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$"
    OR CONTEGGO_SANITIZE OR CONTEGGO_FUZZ)
@@ -31,4 +32,5 @@ endif()
 
 add_compile_options(${debian_cppflags} ${debian_cxxflags})
 add_link_options(${debian_ldflags})
-message(STATUS "Debian build flags: ${debian_cppflags} ${debian_cxxflags} ${debian_ldflags}")
+string(JOIN " " shown ${debian_cppflags} ${debian_cxxflags} ${debian_ldflags})
+message(STATUS "Debian build flags: ${shown}")
