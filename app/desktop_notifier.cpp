@@ -4,6 +4,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QVariantMap>
+#include <utility>
 
 namespace conteggo {
 
@@ -19,7 +20,10 @@ void DesktopNotifier::notify(const QString& summary, const QString& body,
 }
 
 void DesktopNotifier::send(Notice notice) {
-    if (!bus_.isConnected()) {
+    if (!bus_) {
+        bus_ = QDBusConnection::sessionBus();
+    }
+    if (!bus_->isConnected()) {
         notice.unavailable();
         return;
     }
@@ -32,7 +36,7 @@ void DesktopNotifier::send(Notice notice) {
     call << QStringLiteral("Conteggo") << shownId_ << QStringLiteral("org.example.Conteggo")
          << notice.summary << notice.body << QStringList() << hints << -1;
     sending_ = true;
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), &context_);
+    auto* watcher = new QDBusPendingCallWatcher(bus_->asyncCall(call), &context_);
     QObject::connect(
         watcher, &QDBusPendingCallWatcher::finished, &context_,
         [this, unavailable = std::move(notice.unavailable)](QDBusPendingCallWatcher* finished) {

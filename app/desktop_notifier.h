@@ -19,11 +19,12 @@ class Notifier {
 };
 
 // Through the freedesktop notification service (org.freedesktop.Notifications) on the
-// session bus. The calls do not wait for the service: the windows never stall on it.
+// session bus, which is reached at the first notice, not at start-up. The calls do not wait
+// for the service: the windows never stall on it.
 class DesktopNotifier final : public Notifier {
   public:
-    explicit DesktopNotifier(QDBusConnection bus = QDBusConnection::sessionBus())
-        : bus_(std::move(bus)) {}
+    DesktopNotifier() = default;
+    explicit DesktopNotifier(QDBusConnection bus) : bus_(std::move(bus)) {}
 
     void notify(const QString& summary, const QString& body,
                 std::function<void()> unavailable) override;
@@ -38,7 +39,7 @@ class DesktopNotifier final : public Notifier {
     };
     void send(Notice notice);
 
-    QDBusConnection bus_;
+    std::optional<QDBusConnection> bus_;
     QObject context_;   // ties the replies' handling to this object's lifetime
     uint shownId_ = 0;  // the service's id of the notice on screen, which the next replaces
     bool sending_ = false;
