@@ -54,8 +54,9 @@ void CanberraPlayer::play(const QString& fileName, const QString& countText) {
                    .arg(QString::fromUtf8(ca_strerror(result))));
         return;
     }
-    // No caching: the user may replace the file while the program runs. The verdict on a file
-    // that turns out unplayable comes later, from libcanberra's thread.
+    // No caching: the user may replace the file while the program runs. libcanberra refuses a
+    // file it cannot read as a sound at once; a failure while playing comes later, from its
+    // thread.
     const uint32_t id = ++lastId_;
     playing_.insert(id, {fileName, countText, path});
     ca_proplist* properties = nullptr;
