@@ -14,17 +14,17 @@
         <translation>no sound server (%1)</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="97"/>
+        <location filename="../app/canberra_player.cpp" line="98"/>
         <source>Preavviso a %1: suono non riprodotto</source>
         <translation>Warning at %1: sound not played</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="99"/>
+        <location filename="../app/canberra_player.cpp" line="100"/>
         <source>Allarme a %1: suono non riprodotto</source>
         <translation>Alarm at %1: sound not played</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="114"/>
+        <location filename="../app/canberra_player.cpp" line="115"/>
         <source>suono non riprodotto: %1</source>
         <translation>sound not played: %1</translation>
     </message>
