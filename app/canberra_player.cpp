@@ -2,64 +2,120 @@
 
 #include <canberra.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <cstdio>
+
+#include "desktop_notifier.h"
 
 namespace conteggo {
 
 CanberraPlayer::~CanberraPlayer() {
+    // Waits for libcanberra's thread: no verdict comes after this.
     if (context_ != nullptr) {
         ca_context_destroy(context_);
     }
 }
 
-bool CanberraPlayer::connect() {
+int CanberraPlayer::connect() {
     if (context_ != nullptr) {
-        return true;
+        return CA_SUCCESS;
     }
     ca_context* context = nullptr;
-    if (ca_context_create(&context) != CA_SUCCESS) {
-        return false;
+    if (const int result = ca_context_create(&context); result != CA_SUCCESS) {
+        return result;
     }
     ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Conteggo", nullptr);
     const int result = ca_context_open(context);
     if (result != CA_SUCCESS) {
         ca_context_destroy(context);
-        reportOnce(
-            QStringLiteral("nessun server audio (%1)").arg(QString::fromUtf8(ca_strerror(result))));
-        return false;
+        return result;
     }
     context_ = context;
-    return true;
+    return CA_SUCCESS;
 }
 
-void CanberraPlayer::play(const QString& fileName) {
+void CanberraPlayer::play(const QString& fileName, const QString& countText) {
     QString path = QDir::current().absoluteFilePath(fileName);
     if (!QFileInfo(path).isFile() && !defaultsFolder_.isEmpty()) {
         path = QDir(defaultsFolder_).absoluteFilePath(fileName);
     }
     if (!QFileInfo(path).isFile()) {
-        reportOnce(QStringLiteral("%1 non trovato").arg(fileName));
+        failed(fileName, countText,
+               QCoreApplication::translate("conteggo::CanberraPlayer", "%1 non trovato")
+                   .arg(fileName));
         return;
     }
-    if (!connect()) {
+    if (const int result = connect(); result != CA_SUCCESS) {
+        failed(fileName, countText,
+               QCoreApplication::translate("conteggo::CanberraPlayer", "nessun server audio (%1)")
+                   .arg(QString::fromUtf8(ca_strerror(result))));
         return;
     }
-    // No caching: the user may replace the file while the program runs.
-    const int result =
-        ca_context_play(context_, 0, CA_PROP_MEDIA_FILENAME, path.toLocal8Bit().constData(),
-                        CA_PROP_CANBERRA_CACHE_CONTROL, "never", nullptr);
+    // No caching: the user may replace the file while the program runs. libcanberra refuses a
+    // file it cannot read as a sound at once; a failure while playing comes later, from its
+    // thread.
+    const uint32_t id = ++lastId_;
+    playing_.insert(id, {fileName, countText, path});
+    ca_proplist* properties = nullptr;
+    ca_proplist_create(&properties);
+    ca_proplist_sets(properties, CA_PROP_MEDIA_FILENAME, path.toLocal8Bit().constData());
+    ca_proplist_sets(properties, CA_PROP_CANBERRA_CACHE_CONTROL, "never");
+    const int result = ca_context_play_full(context_, id, properties, &finished, this);
+    ca_proplist_destroy(properties);
     if (result != CA_SUCCESS) {
-        reportOnce(QStringLiteral("%1: %2").arg(path, QString::fromUtf8(ca_strerror(result))));
+        judge(id, result);
     }
+}
+
+void CanberraPlayer::finished(ca_context*, uint32_t id, int result, void* player) {
+    auto* self = static_cast<CanberraPlayer*>(player);
+    QMetaObject::invokeMethod(
+        &self->receiver_, [self, id, result] { self->judge(id, result); }, Qt::QueuedConnection);
+}
+
+// Once per request: a verdict for a request already judged (a refusal that libcanberra also
+// reports through the callback) finds nothing left to do.
+void CanberraPlayer::judge(uint32_t id, int result) {
+    const Request request = playing_.take(id);
+    if (request.fileName.isEmpty() || result == CA_SUCCESS || result == CA_ERROR_CANCELED ||
+        result == CA_ERROR_DESTROYED) {
+        return;
+    }
+    failed(request.fileName, request.countText,
+           QStringLiteral("%1: %2").arg(request.path, QString::fromUtf8(ca_strerror(result))));
+}
+
+void CanberraPlayer::failed(const QString& fileName, const QString& countText, const QString& why) {
+    if (notifier_ == nullptr) {
+        reportOnce(why);
+        return;
+    }
+    const QString summary =
+        fileName == QStringLiteral("suono1.wav")
+            ? QCoreApplication::translate("conteggo::CanberraPlayer",
+                                          "Preavviso a %1: suono non riprodotto")
+            : QCoreApplication::translate("conteggo::CanberraPlayer",
+                                          "Allarme a %1: suono non riprodotto");
+    notifier_->notify(summary.arg(countText), why,
+                      [alive = QPointer<QObject>(&receiver_), this, why] {
+                          if (alive) {
+                              reportOnce(why);
+                          }
+                      });
 }
 
 void CanberraPlayer::reportOnce(const QString& what) {
     if (!reported_) {
         reported_ = true;
-        std::fprintf(stderr, "Conteggo: suono non riprodotto: %s\n",
-                     what.toLocal8Bit().constData());
+        std::fprintf(
+            stderr, "Conteggo: %s\n",
+            QCoreApplication::translate("conteggo::CanberraPlayer", "suono non riprodotto: %1")
+                .arg(what)
+                .toLocal8Bit()
+                .constData());
     }
 }
 

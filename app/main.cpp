@@ -5,12 +5,14 @@
 #include "canberra_player.h"
 #include "clock.h"
 #include "command_line.h"
+#include "desktop_notifier.h"
 #include "display_check.h"
 #include "instance_lock.h"
 #include "program.h"
 #include "report_line.h"
 #include "runtime_path.h"
 #include "termination_signals.h"
+#include "translations.h"
 #include "verb_channel.h"
 
 int main(int argc, char* argv[]) {
@@ -57,6 +59,7 @@ int main(int argc, char* argv[]) {
     conteggo::PlatformStartGuard platformGuard;  // one line and status 1, not Qt's abort
     QApplication app(argc, argv);
     platformGuard.release();
+    conteggo::installTranslations(app);
     // Lets desktops match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Conteggo"));
     // The windows are laid out for the desktop's sans-serif font at 8.25 points.
@@ -67,8 +70,10 @@ int main(int argc, char* argv[]) {
     {
         conteggo::MonotonicClock clock;
         // The default sounds lie beside the program: share/conteggo/sounds, installed or built.
-        conteggo::CanberraPlayer player(QCoreApplication::applicationDirPath() +
-                                        QStringLiteral("/../share/conteggo/sounds"));
+        conteggo::DesktopNotifier notifier;
+        conteggo::CanberraPlayer player(
+            QCoreApplication::applicationDirPath() + QStringLiteral("/../share/conteggo/sounds"),
+            &notifier);
         status = conteggo::runProgram(lock, folder.socketPath(), clock, player, command.verb);
     }
     lock.release();

@@ -1,13 +1,14 @@
 # shellcheck shell=bash disable=SC2034  # read by the scripts that source this file
 # The Debian packages the project needs, sourced by the scripts that install them. The test
 # script installs every list whose name ends in _TEST_PACKAGES; CI installs them all at once.
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libcanberra-dev libxcb1-dev
-    librsvg2-bin ccache)
-RUN_PACKAGES=(fonts-liberation libcanberra-pulse)
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools
+    libcanberra-dev libxcb1-dev librsvg2-bin ccache)
+RUN_PACKAGES=(fonts-liberation libcanberra-pulse qt6-translations-l10n)
 DESKTOP_TEST_PACKAGES=(xvfb openbox x11-utils xdotool dbus)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 FORMAT_PACKAGES=(clang-format)
-INSTALL_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file libglib2.0-bin binutils xvfb openbox x11-utils xdotool dbus)
+INSTALL_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file libglib2.0-bin binutils xvfb openbox
+    x11-utils xdotool dbus lintian)
 SOUND_TEST_PACKAGES=(pulseaudio pulseaudio-utils sox xvfb xdotool dbus)
 RELIABILITY_TEST_PACKAGES=(xvfb openbox x11-utils xdotool dbus)
 BAD_FILES_TEST_PACKAGES=(xvfb xdotool dbus)

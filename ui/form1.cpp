@@ -288,13 +288,13 @@ void Form1::Timer2_Timer() {
     setWindowTitle(label1_->text());
     const AlarmStep step = evaluateAlarm(count, stopwatch_.previousCount(), alarm_);
     if (step.ring) {
-        player_.play(QStringLiteral("suono2.wav"));
+        player_.play(QStringLiteral("suono2.wav"), label1_->text());
     }
     if (step.progress) {
         pb_->setValue(*step.progress);
     }
     if (step.warn) {
-        player_.play(QStringLiteral("suono1.wav"));
+        player_.play(QStringLiteral("suono1.wav"), label1_->text());
     }
 }
 

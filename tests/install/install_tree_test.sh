@@ -75,6 +75,20 @@ silent() {
 }
 expect "desktop-file-validate" -- silent desktop-file-validate "$desktop"
 
+# Both languages: each English text of the menu entry (in every group: the entry, its actions)
+# and of the AppStream data has an Italian one beside it.
+untranslated=$(awk -F= '/^\[/ { group = $0 } /^(Name|GenericName|Comment)=/ { need[group $1] = 1 }
+    /^(Name|GenericName|Comment)\[it\]=/ { sub(/\[it\]/, "", $1); delete need[group $1] }
+    END { for (key in need) print key }' "$desktop")
+metainfo=$(echo "$prefix"/share/metainfo/*.metainfo.xml)
+for tag in name summary p; do
+    english=$(grep -c "<$tag>" "$metainfo")
+    italian=$(grep -c "<$tag xml:lang=\"it\">" "$metainfo")
+    ((english == italian)) || untranslated+=" <$tag>: $english English, $italian Italian"
+done
+expect "menu entry and AppStream data in English and Italian" -- \
+    saying "untranslated: $untranslated" test -z "$untranslated"
+
 # The tree check also finds the menu entry that the AppStream data names as its launcher.
 expect "appstreamcli validate-tree --no-net" -- passes appstreamcli validate-tree --no-net "$prefix"
 

@@ -10,8 +10,8 @@ here=$(dirname "$0")
 # shellcheck source=SCRIPTDIR/../support/harness.sh
 source "$here/../support/harness.sh"
 harness_build_setup conteggo-package CPackConfig.cmake "$@"
-need_tools "dpkg-dev libglib2.0-bin xvfb openbox x11-utils xdotool binutils dbus" cpack dpkg-deb \
-    dpkg-shlibdeps apt-get gio Xvfb openbox xprop xdotool readelf flock dbus-daemon
+need_tools "dpkg-dev libglib2.0-bin xvfb openbox x11-utils xdotool binutils dbus lintian" cpack \
+    dpkg-deb dpkg-shlibdeps apt-get gio Xvfb openbox xprop xdotool readelf flock dbus-daemon lintian
 as_root=()
 if [[ $(id -u) -ne 0 ]]; then
     as_root=(sudo -n)
@@ -49,7 +49,7 @@ for entry in "${exact[@]}"; do
         saying "it is '$value'" test "$value" == "${entry#*=}"
 done
 relations=(Depends:libqt6widgets6 Depends:libcanberra0 Depends:libxcb1 Depends:fonts-liberation
-    Recommends:libcanberra-pulse Recommends:qt6-wayland)
+    Recommends:libcanberra-pulse Recommends:qt6-translations-l10n Recommends:qt6-wayland)
 for entry in "${relations[@]}"; do
     field=${entry%%:*}
     # The package names alone, one a line, without versions or alternatives' bars.
@@ -68,6 +68,17 @@ if readelf -S "$top/unpacked/usr/bin/conteggo" 2>/dev/null | grep -q -e '\.symta
 else
     ok "packaged program is stripped"
 fi
+
+# Every tag lintian gives, at every level, must be one that lintian_allowed.txt explains.
+lintian_root=()
+[[ $(id -u) -eq 0 ]] && lintian_root=(--allow-root)
+lintian_out=$(lintian "${lintian_root[@]}" -EvIL +pedantic "$deb" 2>&1)
+grep -v '^N:' <<<"$lintian_out" | sed '/^$/d; s/^/# lintian: /'
+allowed=$(awk '!/^#/ && NF { print $1 }' "$here/lintian_allowed.txt")
+unexplained=$(awk '/^[A-Z]: conteggo/ { print $3 }' <<<"$lintian_out" | sort -u |
+    grep -vxF -f <(echo "${allowed:-(none)}"))
+expect "lintian -EvIL +pedantic: no tag but the allowed ones" -- \
+    saying "unexplained: $(tr '\n' ' ' <<<"$unexplained")" test -z "$unexplained"
 
 # --- installed and started from its menu entry ----------------------------------------------
 

@@ -7,6 +7,6 @@
 // Remembers what it was asked to play, in order, and plays nothing.
 class FakeSoundPlayer final : public conteggo::SoundPlayer {
   public:
-    void play(const QString& fileName) override { played << fileName; }
+    void play(const QString& fileName, const QString&) override { played << fileName; }
     QStringList played;
 };

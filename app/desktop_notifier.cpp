@@ -1,0 +1,57 @@
+#include "desktop_notifier.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QVariantMap>
+#include <utility>
+
+namespace conteggo {
+
+void DesktopNotifier::notify(const QString& summary, const QString& body,
+                             std::function<void()> unavailable) {
+    Notice notice{summary, body, std::move(unavailable)};
+    // One notice at a time: the next one needs the id of the one it replaces.
+    if (sending_) {
+        next_ = std::move(notice);
+    } else {
+        send(std::move(notice));
+    }
+}
+
+void DesktopNotifier::send(Notice notice) {
+    if (!bus_) {
+        bus_ = QDBusConnection::sessionBus();
+    }
+    if (!bus_->isConnected()) {
+        notice.unavailable();
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    const QVariantMap hints{
+        {QStringLiteral("desktop-entry"), QStringLiteral("org.example.Conteggo")}};
+    call << QStringLiteral("Conteggo") << shownId_ << QStringLiteral("org.example.Conteggo")
+         << notice.summary << notice.body << QStringList() << hints << -1;
+    sending_ = true;
+    auto* watcher = new QDBusPendingCallWatcher(bus_->asyncCall(call), &context_);
+    QObject::connect(
+        watcher, &QDBusPendingCallWatcher::finished, &context_,
+        [this, unavailable = std::move(notice.unavailable)](QDBusPendingCallWatcher* finished) {
+            const QDBusPendingReply<uint> reply = *finished;
+            finished->deleteLater();
+            sending_ = false;
+            if (reply.isError()) {
+                unavailable();
+            } else {
+                shownId_ = reply.value();
+            }
+            if (next_) {
+                send(*std::exchange(next_, std::nullopt));
+            }
+        });
+}
+
+}  // namespace conteggo

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace conteggo {
+
+// Shows a notice on the desktop, each one in place of the one before.
+class Notifier {
+  public:
+    virtual ~Notifier() = default;
+    // Shows `summary` and `body`; calls `unavailable` instead when no notification service
+    // takes the notice.
+    virtual void notify(const QString& summary, const QString& body,
+                        std::function<void()> unavailable) = 0;
+};
+
+// Through the freedesktop notification service (org.freedesktop.Notifications) on the
+// session bus, which is reached at the first notice, not at start-up. The calls do not wait
+// for the service: the windows never stall on it.
+class DesktopNotifier final : public Notifier {
+  public:
+    DesktopNotifier() = default;
+    explicit DesktopNotifier(QDBusConnection bus) : bus_(std::move(bus)) {}
+
+    void notify(const QString& summary, const QString& body,
+                std::function<void()> unavailable) override;
+    // No notice is on its way to the service.
+    bool idle() const { return !sending_; }
+
+  private:
+    struct Notice {
+        QString summary;
+        QString body;
+        std::function<void()> unavailable;
+    };
+    void send(Notice notice);
+
+    std::optional<QDBusConnection> bus_;
+    QObject context_;   // ties the replies' handling to this object's lifetime
+    uint shownId_ = 0;  // the service's id of the notice on screen, which the next replaces
+    bool sending_ = false;
+    std::optional<Notice> next_;  // the newest notice asked for while one was on its way
+};
+
+}  // namespace conteggo

@@ -1,0 +1,71 @@
+// A sound that cannot be played is told in a desktop notification, through a fake notification
+// service on a private session bus. What a played sound and a desktop without the service give
+// (nothing; one line on standard error) is the sound test's to check, with a real sound server.
+#include <QDBusConnection>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "canberra_player.h"
+#include "desktop_notifier.h"
+
+// Records the notices; a new one gets a new id, one that replaces another keeps its id.
+class FakeNotifications : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+  public:
+    QStringList summaries;
+    QList<uint> replaced;
+  public slots:
+    uint Notify(const QString&, uint replacesId, const QString&, const QString& summary,
+                const QString&, const QStringList&, const QVariantMap&, int) {
+        summaries << summary;
+        replaced << replacesId;
+        return replacesId != 0 ? replacesId : 100 + static_cast<uint>(summaries.size());
+    }
+};
+
+class TestSoundNotice : public QObject {
+    Q_OBJECT
+  private slots:
+    void eachFailedSoundReplacesTheLastNotice() {
+        QTemporaryDir dir;
+        QDir::setCurrent(dir.path());
+        QProcess bus;
+        bus.start(QStringLiteral("dbus-daemon"),
+                  {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                   QStringLiteral("--print-address")});
+        QVERIFY2(bus.waitForStarted(), "needs dbus-daemon (package dbus)");
+        QTRY_VERIFY_WITH_TIMEOUT(bus.canReadLine(), 30000);
+        const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+        FakeNotifications fake;
+        QDBusConnection service = QDBusConnection::connectToBus(address, QStringLiteral("fake"));
+        QVERIFY(service.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &fake,
+                                       QDBusConnection::ExportAllSlots));
+        QVERIFY(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
+
+        // A warning no sound can be read from (refused by the sound server, or by the lack of
+        // one), then a ring whose file is missing, shown as the window shows the count.
+        QFile garbage(QStringLiteral("suono1.wav"));
+        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("RIFF, but no sound"));
+        garbage.close();
+        conteggo::DesktopNotifier notifier(
+            QDBusConnection::connectToBus(address, QStringLiteral("player")));
+        conteggo::CanberraPlayer player({}, &notifier);
+        for (const auto& [file, count] :
+             {std::pair(QStringLiteral("suono1.wav"), QStringLiteral("0:04:00")),
+              std::pair(QStringLiteral("suono2.wav"), QStringLiteral("5:00"))}) {
+            player.play(file, count);
+            QTRY_VERIFY_WITH_TIMEOUT(player.idle() && notifier.idle(), 30000);
+        }
+        QCOMPARE(fake.summaries,
+                 (QStringList{QStringLiteral("Preavviso a 0:04:00: suono non riprodotto"),
+                              QStringLiteral("Allarme a 5:00: suono non riprodotto")}));
+        QCOMPARE(fake.replaced, (QList<uint>{0, 101}));
+        bus.kill();
+        bus.waitForFinished();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSoundNotice)
+#include "test_sound_notice.moc"
