@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include <QCoreApplication>
+
 #include <QCommandLineParser>
 #include <cstdio>
 
@@ -10,7 +12,8 @@ namespace conteggo {
 
 namespace {
 
-const char* const kHelp =
+const char* const kHelp = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Uso: conteggo [--start | --stop | --toggle | --reset | --show]\n"
     "\n"
     "Senza opzioni avvia Conteggo. Con un comando agisce sulla copia in esecuzione:\n"
@@ -24,7 +27,7 @@ const char* const kHelp =
     "Accetta anche le opzioni comuni dei programmi Qt (-style, -platform, -session...).\n"
     "\n"
     "Se Conteggo non è in esecuzione, --start, --toggle e --show lo avviano.\n"
-    "Stato di uscita: 0 eseguito, 1 rifiutato o Conteggo non in esecuzione, 2 uso errato.\n";
+    "Stato di uscita: 0 eseguito, 1 rifiutato o Conteggo non in esecuzione, 2 uso errato.\n");
 
 // The options QApplication and its X11 platform take from the command line (Qt 6), with one
 // dash or two; those with a value take it from the next argument, and a few also after "=".
@@ -108,8 +111,9 @@ CommandLine ending(int status, const QString& output) {
 }
 
 CommandLine mistake(const QString& what) {
-    return ending(kUsageStatus,
-                  QStringLiteral("Conteggo: %1 (conteggo --help per l'aiuto)").arg(what));
+    return ending(kUsageStatus, QCoreApplication::translate(
+                                    "CommandLine", "Conteggo: %1 (conteggo --help per l'aiuto)")
+                                    .arg(what));
 }
 
 // The first argument that is none of the program's options, named whole ("-sesion", not the
@@ -145,17 +149,18 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine qt;
     const QStringList own = setQtOptionsAside(arguments, qt);
     if (const std::optional<QString> unknown = unknownOption(own)) {
-        return mistake(QStringLiteral("opzione sconosciuta \"%1\"").arg(*unknown));
+        return mistake(
+            QCoreApplication::translate("CommandLine", "opzione sconosciuta \"%1\"").arg(*unknown));
     }
     if (!parser.parse(own)) {
-        return mistake(QStringLiteral("riga di comando non valida"));
+        return mistake(QCoreApplication::translate("CommandLine", "riga di comando non valida"));
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return mistake(QStringLiteral("argomento inatteso \"%1\"")
+        return mistake(QCoreApplication::translate("CommandLine", "argomento inatteso \"%1\"")
                            .arg(parser.positionalArguments().constFirst()));
     }
     if (parser.isSet(help)) {
-        return ending(0, QString::fromUtf8(kHelp));
+        return ending(0, QCoreApplication::translate("CommandLine", kHelp));
     }
     if (parser.isSet(version)) {
         return ending(0, QStringLiteral("Conteggo %1\n").arg(QLatin1String(kVersion)));
@@ -163,7 +168,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     // Every occurrence counts: "--start --start" is as unclear as "--start --stop".
     const QStringList given = parser.optionNames();
     if (given.size() > 1) {
-        return mistake(QStringLiteral("un solo comando alla volta"));
+        return mistake(QCoreApplication::translate("CommandLine", "un solo comando alla volta"));
     }
     if (given.size() == 1) {
         qt.verb = verbFromWord(given.constFirst().toLatin1());

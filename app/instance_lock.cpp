@@ -1,5 +1,7 @@
 #include "instance_lock.h"
 
+#include <QCoreApplication>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -67,10 +69,12 @@ InstanceLock::Outcome InstanceLock::tryAcquire() {
             break;
         }
     }
-    error_ = QStringLiteral("impossibile creare il file di blocco %1: %2")
-                 .arg(QDir::toNativeSeparators(path_),
-                      error == EEXIST ? QStringLiteral("al suo posto c'è qualcos'altro")
-                                      : systemErrorText(error));
+    error_ =
+        QCoreApplication::translate("RuntimeFolder", "impossibile creare il file di blocco %1: %2")
+            .arg(QDir::toNativeSeparators(path_),
+                 error == EEXIST ? QCoreApplication::translate("RuntimeFolder",
+                                                               "al suo posto c'è qualcos'altro")
+                                 : systemErrorText(error));
     return Outcome::Failed;
 }
 

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFont>
+#include <optional>
 
 #include "canberra_player.h"
 #include "clock.h"
@@ -16,39 +17,43 @@
 #include "verb_channel.h"
 
 int main(int argc, char* argv[]) {
-    const conteggo::CommandLine command = conteggo::readCommandLine(argc, argv);
-    if (command.exitStatus) {
-        return *command.exitStatus;
-    }
-    // Then at once, so that no termination signal sent while the program starts is lost.
+    // First, so that no termination signal sent while the program starts is lost.
     conteggo::catchTerminationSignals();
-
-    // Before anything else, whether another copy runs: a command hands it its verb, and a
-    // second start reads and writes nothing.
-    const conteggo::RuntimeFolder folder = conteggo::findRuntimeFolder();
-    if (!folder.notice.isEmpty()) {
-        conteggo::reportLine(folder.notice);
-    }
-    if (folder.path.isEmpty()) {
-        conteggo::reportLine(folder.error);
-        return 1;
-    }
-    // Qt keeps its own runtime files there too, rather than warning and making a folder of its
-    // own.
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder.path));
-    conteggo::InstanceLock lock(folder.lockPath());
-    if (command.verb) {
-        std::optional<int> delivered;
-        {
-            const QCoreApplication forTheSocket(argc, argv);
-            delivered = conteggo::deliverVerb(lock, folder.socketPath(), *command.verb);
+    conteggo::CommandLine command;
+    conteggo::RuntimeFolder folder;
+    std::optional<conteggo::InstanceLock> lock;
+    {
+        // Until the windows' application object exists: one for the texts' language and for the
+        // verbs' socket.
+        QCoreApplication early(argc, argv);
+        conteggo::installTranslations(early);
+        command = conteggo::readCommandLine(argc, argv);
+        if (command.exitStatus) {
+            return *command.exitStatus;
         }
-        if (delivered) {
-            return *delivered;
+        // Before anything else, whether another copy runs: a command hands it its verb, and a
+        // second start reads and writes nothing.
+        folder = conteggo::findRuntimeFolder();
+        if (!folder.notice.isEmpty()) {
+            conteggo::reportLine(folder.notice);
         }
-    } else if (lock.tryAcquire() == conteggo::InstanceLock::Outcome::Failed) {
-        conteggo::reportLine(lock.error());
-        return 1;
+        if (folder.path.isEmpty()) {
+            conteggo::reportLine(folder.error);
+            return 1;
+        }
+        // Qt keeps its own runtime files there too, rather than warning and making a folder of
+        // its own.
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder.path));
+        lock.emplace(folder.lockPath());
+        if (command.verb) {
+            if (const std::optional<int> delivered =
+                    conteggo::deliverVerb(*lock, folder.socketPath(), *command.verb)) {
+                return *delivered;
+            }
+        } else if (lock->tryAcquire() == conteggo::InstanceLock::Outcome::Failed) {
+            conteggo::reportLine(lock->error());
+            return 1;
+        }
     }
 
     const QString noDisplay = conteggo::prepareDisplay(command.platform, command.display);
@@ -74,9 +79,9 @@ int main(int argc, char* argv[]) {
         conteggo::CanberraPlayer player(
             QCoreApplication::applicationDirPath() + QStringLiteral("/../share/conteggo/sounds"),
             &notifier);
-        status = conteggo::runProgram(lock, folder.socketPath(), clock, player, command.verb);
+        status = conteggo::runProgram(*lock, folder.socketPath(), clock, player, command.verb);
     }
-    lock.release();
+    lock->release();
     conteggo::endBeforeWaylandTeardown(status);  // saved, and the lock is free
     return status;
 }

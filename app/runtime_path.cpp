@@ -1,5 +1,7 @@
 #include "runtime_path.h"
 
+#include <QCoreApplication>
+
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -20,27 +22,27 @@ namespace {
 // a link is never followed into somebody else's folder.
 std::optional<QString> unsuitable(const QString& path, uid_t uid) {
     if (!QDir::isAbsolutePath(path)) {
-        return QStringLiteral("non è un percorso assoluto");
+        return QCoreApplication::translate("RuntimeFolder", "non è un percorso assoluto");
     }
     const QByteArray socketName = QFile::encodeName(RuntimeFolder{path, {}, {}}.socketPath());
     if (static_cast<std::size_t>(socketName.size()) >= sizeof(sockaddr_un::sun_path)) {
-        return QStringLiteral("percorso troppo lungo per un socket");
+        return QCoreApplication::translate("RuntimeFolder", "percorso troppo lungo per un socket");
     }
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0) {
         return systemErrorText(errno);
     }
     if (S_ISLNK(info.st_mode)) {
-        return QStringLiteral("è un collegamento simbolico");
+        return QCoreApplication::translate("RuntimeFolder", "è un collegamento simbolico");
     }
     if (!S_ISDIR(info.st_mode)) {
-        return QStringLiteral("non è una cartella");
+        return QCoreApplication::translate("RuntimeFolder", "non è una cartella");
     }
     if (info.st_uid != uid) {
-        return QStringLiteral("appartiene a un altro utente");
+        return QCoreApplication::translate("RuntimeFolder", "appartiene a un altro utente");
     }
     if ((info.st_mode & 07777) != 0700) {
-        return QStringLiteral("ha i permessi %1 invece di 700")
+        return QCoreApplication::translate("RuntimeFolder", "ha i permessi %1 invece di 700")
             .arg(info.st_mode & 07777, 3, 8, QLatin1Char('0'));
     }
     return std::nullopt;
@@ -66,7 +68,8 @@ bool makeOwnFolder(const QString& path, QString& whyNot) {
 }
 
 QString line(const QString& path, const QString& why) {
-    return QStringLiteral("cartella per l'istanza non utilizzabile %1: %2")
+    return QCoreApplication::translate("RuntimeFolder",
+                                       "cartella per l'istanza non utilizzabile %1: %2")
         .arg(QDir::toNativeSeparators(path), why);
 }
 
@@ -80,8 +83,9 @@ RuntimeFolder chooseRuntimeFolder(const RuntimePlaces& places) {
             folder.path = places.environment;
             return folder;
         }
-        folder.notice = QStringLiteral("XDG_RUNTIME_DIR non usata (%1: %2)")
-                            .arg(QDir::toNativeSeparators(places.environment), *why);
+        folder.notice =
+            QCoreApplication::translate("RuntimeFolder", "XDG_RUNTIME_DIR non usata (%1: %2)")
+                .arg(QDir::toNativeSeparators(places.environment), *why);
     }
     if (exists(places.perUser) && !unsuitable(places.perUser, places.uid)) {
         folder.path = places.perUser;

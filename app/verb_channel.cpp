@@ -1,5 +1,7 @@
 #include "verb_channel.h"
 
+#include <QCoreApplication>
+
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -68,7 +70,7 @@ constexpr int kWaitMs = 10000;
 constexpr int kRetryPauseMs = 20;
 
 int notAnswering() {
-    reportLine(QStringLiteral("la copia in esecuzione non ha risposto"));
+    reportLine(QCoreApplication::translate("Verbs", "la copia in esecuzione non ha risposto"));
     return 1;
 }
 
@@ -86,7 +88,9 @@ std::optional<int> handOver(InstanceLock& lock, const QString& socketPath, Verb 
             case InstanceLock::Outcome::Acquired:
                 if (verb == Verb::Stop || verb == Verb::Reset) {
                     lock.release();
-                    std::fputs("Conteggo non è in esecuzione\n", stderr);
+                    std::fprintf(stderr, "%s\n",
+                                 qPrintable(QCoreApplication::translate(
+                                     "Verbs", "Conteggo non è in esecuzione")));
                     return 1;
                 }
                 return std::nullopt;
@@ -103,7 +107,8 @@ std::optional<int> handOver(InstanceLock& lock, const QString& socketPath, Verb 
             case Delivery::NoAnswer:
                 return notAnswering();
             case Delivery::Stranger:
-                reportLine(QStringLiteral("il socket %1 appartiene a un altro utente")
+                reportLine(QCoreApplication::translate("Verbs",
+                                                       "il socket %1 appartiene a un altro utente")
                                .arg(QDir::toNativeSeparators(socketPath)));
                 return 1;
             case Delivery::NotListening:
@@ -197,9 +202,11 @@ bool VerbServer::listen() {
         return true;
     }
     const int error = errno;
-    reportLine(QStringLiteral("comandi da riga di comando non disponibili: socket %1: %2")
+    reportLine(QCoreApplication::translate(
+                   "Verbs", "comandi da riga di comando non disponibili: socket %1: %2")
                    .arg(QDir::toNativeSeparators(path_),
-                        error != 0 ? systemErrorText(error) : QStringLiteral("errore del socket")));
+                        error != 0 ? systemErrorText(error)
+                                   : QCoreApplication::translate("Verbs", "errore del socket")));
     return false;
 }
 
@@ -216,11 +223,12 @@ void VerbServer::acceptAll() {
 void VerbServer::take(QLocalSocket* socket) {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     if (!sameUser(*socket)) {
-        drop(socket, QStringLiteral("connessione di un altro utente"));
+        drop(socket, QCoreApplication::translate("Verbs", "connessione di un altro utente"));
         return;
     }
     if (open_.size() >= kMaxOpenConnections) {
-        drop(open_.constFirst(), QStringLiteral("troppe connessioni in attesa"));
+        drop(open_.constFirst(),
+             QCoreApplication::translate("Verbs", "troppe connessioni in attesa"));
     }
     open_.append(socket);
     connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(socket); });
@@ -232,7 +240,7 @@ void VerbServer::take(QLocalSocket* socket) {
         // On a busy machine the deadline may come before the news of bytes already there.
         readMessage(socket);
         if (open_.contains(socket)) {
-            drop(socket, QStringLiteral("nessun messaggio in tempo"));
+            drop(socket, QCoreApplication::translate("Verbs", "nessun messaggio in tempo"));
         }
     });
     readMessage(socket);  // the message may have come with the connection
@@ -243,7 +251,7 @@ void VerbServer::readMessage(QLocalSocket* socket) {
         return;
     }
     if (socket->bytesAvailable() > kMaxMessageBytes) {
-        drop(socket, QStringLiteral("messaggio troppo lungo"));
+        drop(socket, QCoreApplication::translate("Verbs", "messaggio troppo lungo"));
         return;
     }
     if (!socket->canReadLine()) {
@@ -256,13 +264,14 @@ void VerbServer::readMessage(QLocalSocket* socket) {
                                                 ? decodeMessage(QByteArrayView(message).first(end))
                                                 : std::nullopt;
     if (!verb) {
-        drop(socket, QStringLiteral("messaggio non valido"));
+        drop(socket, QCoreApplication::translate("Verbs", "messaggio non valido"));
         return;
     }
     // A command that gave up waiting has already said the verb failed: it must not happen
     // later, when a copy that was frozen or busy comes to it.
     if (senderHasGone(*socket)) {
-        drop(socket, QStringLiteral("il comando non attende più la risposta"));
+        drop(socket,
+             QCoreApplication::translate("Verbs", "il comando non attende più la risposta"));
         return;
     }
     open_.removeOne(socket);
@@ -291,12 +300,13 @@ void VerbServer::report(const QString& why) {
         ++unsaid_[why];  // said less than a minute ago
         return;
     }
-    reportLine(QStringLiteral("connessione scartata: %1").arg(why));
+    reportLine(QCoreApplication::translate("Verbs", "connessione scartata: %1").arg(why));
     unsaid_.insert(why, 0);
     QTimer::singleShot(kReportEveryMs, this, [this, why] {
         const int count = unsaid_.take(why);
         if (count > 0) {
-            reportLine(QStringLiteral("connessioni scartate nell'ultimo minuto: %1 (%2)")
+            reportLine(QCoreApplication::translate(
+                           "Verbs", "connessioni scartate nell'ultimo minuto: %1 (%2)")
                            .arg(count)
                            .arg(why));
         }

@@ -1,5 +1,7 @@
 #include "verb_protocol.h"
 
+#include <QCoreApplication>
+
 #include <QList>
 
 namespace conteggo {
@@ -53,10 +55,11 @@ std::optional<VerbAnswer> answerFromWord(QByteArrayView word) {
 
 QString refusalText(Verb verb, VerbAnswer answer) {
     if (verb == Verb::Reset && answer == VerbAnswer::Running) {
-        return QStringLiteral("il conteggo è in corso: fermalo prima di azzerarlo");
+        return QCoreApplication::translate("Verbs",
+                                           "il conteggo è in corso: fermalo prima di azzerarlo");
     }
     const char* refusal = spelling(answer).refusal;
-    return refusal != nullptr ? QString::fromUtf8(refusal) : QString();
+    return refusal != nullptr ? QCoreApplication::translate("Verbs", refusal) : QString();
 }
 
 QByteArray encodeMessage(Verb verb, const Launch& launch) {

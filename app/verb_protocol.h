@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 #include <optional>
@@ -32,10 +33,11 @@ struct AnswerSpelling {
 };
 inline constexpr std::array<AnswerSpelling, 5> kAnswers{{
     {VerbAnswer::Done, "ok", nullptr},
-    {VerbAnswer::Running, "running", "il conteggo è già in corso"},
-    {VerbAnswer::Stopped, "stopped", "il conteggo è già fermo"},
-    {VerbAnswer::ModalOpen, "modal", "una finestra di Conteggo è aperta: chiudila e riprova"},
-    {VerbAnswer::Closing, "closing", "Conteggo si sta chiudendo"},
+    {VerbAnswer::Running, "running", QT_TRANSLATE_NOOP("Verbs", "il conteggo è già in corso")},
+    {VerbAnswer::Stopped, "stopped", QT_TRANSLATE_NOOP("Verbs", "il conteggo è già fermo")},
+    {VerbAnswer::ModalOpen, "modal",
+     QT_TRANSLATE_NOOP("Verbs", "una finestra di Conteggo è aperta: chiudila e riprova")},
+    {VerbAnswer::Closing, "closing", QT_TRANSLATE_NOOP("Verbs", "Conteggo si sta chiudendo")},
 }};
 
 QByteArray verbWord(Verb verb);

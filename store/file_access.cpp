@@ -1,5 +1,7 @@
 #include "file_access.h"
 
+#include <QCoreApplication>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,13 +43,15 @@ QSet<QString>& failingFiles() {
 bool reportFailure(const QString& path, const QString& reason) {
     if (!failingFiles().contains(path)) {
         failingFiles().insert(path);
-        reportLine(QStringLiteral("impossibile salvare %1: %2").arg(shownPath(path), reason));
+        reportLine(QCoreApplication::translate("Files", "impossibile salvare %1: %2")
+                       .arg(shownPath(path), reason));
     }
     return false;
 }
 
 QString errorAfter(int errorNumber, const char* fallback) {
-    return errorNumber != 0 ? systemErrorText(errorNumber) : QString::fromUtf8(fallback);
+    return errorNumber != 0 ? systemErrorText(errorNumber)
+                            : QCoreApplication::translate("Files", fallback);
 }
 
 bool onlyBlanks(QByteArrayView bytes) {
@@ -83,15 +87,18 @@ bool replaceFile(const QString& path, const QByteArray& bytes) {
     // QFileInfo follows links, so a link to /dev/zero counts as the device it points to.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile()) {
-        return reportFailure(path, QStringLiteral("non è un file regolare"));
+        return reportFailure(path, QCoreApplication::translate("Files", "non è un file regolare"));
     }
     if (target.exists() && !target.isWritable()) {
-        return reportFailure(path, QStringLiteral("il file è in sola lettura"));
+        return reportFailure(path,
+                             QCoreApplication::translate("Files", "il file è in sola lettura"));
     }
     QSaveFile file(path);  // never falls back to writing the target in place
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        return reportFailure(path, errorAfter(errno, "impossibile creare il file temporaneo"));
+        return reportFailure(
+            path,
+            errorAfter(errno, QT_TRANSLATE_NOOP("Files", "impossibile creare il file temporaneo")));
     }
     keepOwner(file, path);
     // A full disk shows only when the buffer is flushed, and commit() would then still put the
@@ -99,11 +106,13 @@ bool replaceFile(const QString& path, const QByteArray& bytes) {
     // Returning without a commit discards the temporary file.
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        return reportFailure(path, errorAfter(errno, "errore di scrittura"));
+        return reportFailure(path,
+                             errorAfter(errno, QT_TRANSLATE_NOOP("Files", "errore di scrittura")));
     }
     errno = 0;
     if (!file.commit()) {
-        return reportFailure(path, errorAfter(errno, "errore nel sostituire il file"));
+        return reportFailure(
+            path, errorAfter(errno, QT_TRANSLATE_NOOP("Files", "errore nel sostituire il file")));
     }
     failingFiles().remove(path);
     return true;
@@ -129,7 +138,7 @@ std::optional<QByteArray> StoredFile::read() {
     QFile file(path_);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {  // read only what is asked
-        keepAside(errorAfter(errno, "non si può leggere"));
+        keepAside(errorAfter(errno, QT_TRANSLATE_NOOP("Files", "non si può leggere")));
         return std::nullopt;
     }
     return file.read(kReadBytes);
@@ -144,12 +153,14 @@ void StoredFile::notUnderstood(const QByteArray& bytes, const QString& why) {
 void StoredFile::keepAside(const QString& why) {
     mustKeepAside_ = true;
     QString whyNot;
-    const QString what = QStringLiteral("%1 non è stato compreso (%2)").arg(shownPath(path_), why);
+    const QString what = QCoreApplication::translate("Files", "%1 non è stato compreso (%2)")
+                             .arg(shownPath(path_), why);
     if (const std::optional<QString> kept = moveAside(whyNot)) {
-        reportLine(
-            QStringLiteral("%1: il vecchio file è conservato come %2").arg(what, shownPath(*kept)));
+        reportLine(QCoreApplication::translate("Files", "%1: il vecchio file è conservato come %2")
+                       .arg(what, shownPath(*kept)));
     } else {
-        reportLine(QStringLiteral("%1 e non si può conservare a parte (%2): non sarà sostituito")
+        reportLine(QCoreApplication::translate(
+                       "Files", "%1 e non si può conservare a parte (%2): non sarà sostituito")
                        .arg(what, whyNot));
     }
 }
@@ -167,11 +178,11 @@ std::optional<QString> StoredFile::moveAside(QString& whyNot) {
             return kept;
         }
         if (!QFileInfo::exists(kept)) {
-            whyNot = errorAfter(errno, "impossibile rinominarlo");
+            whyNot = errorAfter(errno, QT_TRANSLATE_NOOP("Files", "impossibile rinominarlo"));
             return std::nullopt;
         }
     }
-    whyNot = QStringLiteral("troppi file conservati");
+    whyNot = QCoreApplication::translate("Files", "troppi file conservati");
     return std::nullopt;
 }
 
@@ -181,10 +192,11 @@ bool StoredFile::replace(const QByteArray& bytes) {
         const std::optional<QString> kept = moveAside(whyNot);
         if (!kept) {
             return reportFailure(
-                path_, QStringLiteral("il file non compreso non si può conservare a parte (%1)")
+                path_, QCoreApplication::translate(
+                           "Files", "il file non compreso non si può conservare a parte (%1)")
                            .arg(whyNot));
         }
-        reportLine(QStringLiteral("il vecchio %1 è conservato come %2")
+        reportLine(QCoreApplication::translate("Files", "il vecchio %1 è conservato come %2")
                        .arg(shownPath(path_), shownPath(*kept)));
     }
     return replaceFile(path_, bytes);

@@ -1,6 +1,7 @@
 #include "position_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -90,7 +91,8 @@ PositionReading PositionFile::load() {
     buffer.open(QIODevice::ReadOnly);
     PositionReading reading = readPositions(&buffer);
     if (!reading.firstLineRead) {
-        file_.notUnderstood(*bytes, QStringLiteral("la prima riga non è un numero intero"));
+        file_.notUnderstood(
+            *bytes, QCoreApplication::translate("Files", "la prima riga non è un numero intero"));
     }
     return reading;
 }

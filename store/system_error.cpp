@@ -1,5 +1,6 @@
 #include "system_error.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 namespace conteggo {
@@ -8,41 +9,44 @@ QString systemErrorText(int errorNumber) {
     switch (errorNumber) {
         case EACCES:
         case EPERM:
-            return QStringLiteral("permesso negato");
+            return QCoreApplication::translate("SystemError", "permesso negato");
         case ENOENT:
-            return QStringLiteral("non esiste");
+            return QCoreApplication::translate("SystemError", "non esiste");
         case ENOTDIR:
-            return QStringLiteral("una parte del percorso non è una cartella");
+            return QCoreApplication::translate("SystemError",
+                                               "una parte del percorso non è una cartella");
         case EISDIR:
-            return QStringLiteral("è una cartella");
+            return QCoreApplication::translate("SystemError", "è una cartella");
         case ELOOP:
-            return QStringLiteral("troppi collegamenti simbolici");
+            return QCoreApplication::translate("SystemError", "troppi collegamenti simbolici");
         case ENAMETOOLONG:
-            return QStringLiteral("nome troppo lungo");
+            return QCoreApplication::translate("SystemError", "nome troppo lungo");
         case ENOSPC:
-            return QStringLiteral("spazio esaurito sul disco");
+            return QCoreApplication::translate("SystemError", "spazio esaurito sul disco");
         case EDQUOT:
-            return QStringLiteral("quota del disco superata");
+            return QCoreApplication::translate("SystemError", "quota del disco superata");
         case EROFS:
-            return QStringLiteral("file system in sola lettura");
+            return QCoreApplication::translate("SystemError", "file system in sola lettura");
         case EEXIST:
-            return QStringLiteral("esiste già");
+            return QCoreApplication::translate("SystemError", "esiste già");
         case ENOTEMPTY:
-            return QStringLiteral("la cartella non è vuota");
+            return QCoreApplication::translate("SystemError", "la cartella non è vuota");
         case EBUSY:
         case ETXTBSY:
-            return QStringLiteral("in uso");
+            return QCoreApplication::translate("SystemError", "in uso");
         case EMFILE:
         case ENFILE:
-            return QStringLiteral("troppi file aperti");
+            return QCoreApplication::translate("SystemError", "troppi file aperti");
         case ENOMEM:
-            return QStringLiteral("memoria esaurita");
+            return QCoreApplication::translate("SystemError", "memoria esaurita");
         case EIO:
-            return QStringLiteral("errore di lettura o scrittura sul dispositivo");
+            return QCoreApplication::translate("SystemError",
+                                               "errore di lettura o scrittura sul dispositivo");
         case EXDEV:
-            return QStringLiteral("su un altro file system");
+            return QCoreApplication::translate("SystemError", "su un altro file system");
         default:
-            return QStringLiteral("errore di sistema %1").arg(errorNumber);
+            return QCoreApplication::translate("SystemError", "errore di sistema %1")
+                .arg(errorNumber);
     }
 }
 

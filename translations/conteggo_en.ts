@@ -2,6 +2,384 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../app/command_line.cpp" line="15"/>
+        <source>Uso: conteggo [--start | --stop | --toggle | --reset | --show]
+
+Senza opzioni avvia Conteggo. Con un comando agisce sulla copia in esecuzione:
+  --start    avvia il conteggo
+  --stop     ferma il conteggo
+  --toggle   avvia il conteggo se è fermo, altrimenti lo ferma
+  --reset    azzera il conteggo (solo se è fermo)
+  --show     porta la finestra in primo piano
+  -h, --help     mostra questo aiuto
+  -v, --version  mostra la versione
+Accetta anche le opzioni comuni dei programmi Qt (-style, -platform, -session...).
+
+Se Conteggo non è in esecuzione, --start, --toggle e --show lo avviano.
+Stato di uscita: 0 eseguito, 1 rifiutato o Conteggo non in esecuzione, 2 uso errato.
+</source>
+        <translation>Usage: conteggo [--start | --stop | --toggle | --reset | --show]
+
+Without options, starts Conteggo. With a command, acts on the running copy:
+  --start    start the count
+  --stop     stop the count
+  --toggle   start the count if it is stopped, else stop it
+  --reset    reset the count to zero (only while stopped)
+  --show     bring the window to the front
+  -h, --help     show this help
+  -v, --version  show the version
+Also accepts the options common to Qt programs (-style, -platform, -session...).
+
+If Conteggo is not running, --start, --toggle and --show start it.
+Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
+</translation>
+    </message>
+    <message>
+        <location filename="../app/command_line.cpp" line="114"/>
+        <source>Conteggo: %1 (conteggo --help per l&apos;aiuto)</source>
+        <translation>Conteggo: %1 (conteggo --help for help)</translation>
+    </message>
+    <message>
+        <location filename="../app/command_line.cpp" line="153"/>
+        <source>opzione sconosciuta &quot;%1&quot;</source>
+        <translation>unknown option &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../app/command_line.cpp" line="156"/>
+        <source>riga di comando non valida</source>
+        <translation>invalid command line</translation>
+    </message>
+    <message>
+        <location filename="../app/command_line.cpp" line="159"/>
+        <source>argomento inatteso &quot;%1&quot;</source>
+        <translation>unexpected argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../app/command_line.cpp" line="171"/>
+        <source>un solo comando alla volta</source>
+        <translation>only one command at a time</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <location filename="../store/count_file.cpp" line="35"/>
+        <source>non comincia con un numero</source>
+        <translation>it does not start with a number</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="46"/>
+        <source>impossibile salvare %1: %2</source>
+        <translation>cannot save %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="90"/>
+        <source>non è un file regolare</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="94"/>
+        <source>il file è in sola lettura</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="101"/>
+        <source>impossibile creare il file temporaneo</source>
+        <translation>cannot create the temporary file</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="110"/>
+        <source>errore di scrittura</source>
+        <translation>write error</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="115"/>
+        <source>errore nel sostituire il file</source>
+        <translation>error while replacing the file</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="141"/>
+        <source>non si può leggere</source>
+        <translation>it cannot be read</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="156"/>
+        <source>%1 non è stato compreso (%2)</source>
+        <translation>%1 was not understood (%2)</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="159"/>
+        <source>%1: il vecchio file è conservato come %2</source>
+        <translation>%1: the old file is kept as %2</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="162"/>
+        <source>%1 e non si può conservare a parte (%2): non sarà sostituito</source>
+        <translation>%1 and cannot be kept aside (%2): it will not be replaced</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="181"/>
+        <source>impossibile rinominarlo</source>
+        <translation>cannot rename it</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="185"/>
+        <source>troppi file conservati</source>
+        <translation>too many kept files</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="195"/>
+        <source>il file non compreso non si può conservare a parte (%1)</source>
+        <translation>the file not understood cannot be kept aside (%1)</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="199"/>
+        <source>il vecchio %1 è conservato come %2</source>
+        <translation>the old %1 is kept as %2</translation>
+    </message>
+    <message>
+        <location filename="../store/position_file.cpp" line="95"/>
+        <source>la prima riga non è un numero intero</source>
+        <translation>the first line is not a whole number</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeFolder</name>
+    <message>
+        <location filename="../app/instance_lock.cpp" line="73"/>
+        <source>impossibile creare il file di blocco %1: %2</source>
+        <translation>cannot create the lock file %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/instance_lock.cpp" line="75"/>
+        <source>al suo posto c&apos;è qualcos&apos;altro</source>
+        <translation>something else is in its place</translation>
+    </message>
+    <message>
+        <location filename="../app/runtime_path.cpp" line="25"/>
+        <source>non è un percorso assoluto</source>
+        <translation>not an absolute path</translation>
+    </message>
+    <message>
+        <location filename="../app/runtime_path.cpp" line="29"/>
+        <source>percorso troppo lungo per un socket</source>
+        <translation>path too long for a socket</translation>
+    </message>
+    <message>
+        <location filename="../app/runtime_path.cpp" line="36"/>
+        <source>è un collegamento simbolico</source>
+        <translation>it is a symbolic link</translation>
+    </message>
+    <message>
+        <location filename="../app/runtime_path.cpp" line="39"/>
+        <source>non è una cartella</source>
+        <translation>not a folder</translation>
+    </message>
+    <message>
+        <location filename="../app/runtime_path.cpp" line="42"/>
+        <source>appartiene a un altro utente</source>
+        <translation>it belongs to another user</translation>
+    </message>
+    <message>
+        <location filename="../app/runtime_path.cpp" line="45"/>
+        <source>ha i permessi %1 invece di 700</source>
+        <translation>its permissions are %1 instead of 700</translation>
+    </message>
+    <message>
+        <location filename="../app/runtime_path.cpp" line="71"/>
+        <source>cartella per l&apos;istanza non utilizzabile %1: %2</source>
+        <translation>unusable instance folder %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/runtime_path.cpp" line="87"/>
+        <source>XDG_RUNTIME_DIR non usata (%1: %2)</source>
+        <translation>XDG_RUNTIME_DIR not used (%1: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <location filename="../store/system_error.cpp" line="12"/>
+        <source>permesso negato</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="14"/>
+        <source>non esiste</source>
+        <translation>it does not exist</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="16"/>
+        <source>una parte del percorso non è una cartella</source>
+        <translation>part of the path is not a folder</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="19"/>
+        <source>è una cartella</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="21"/>
+        <source>troppi collegamenti simbolici</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="23"/>
+        <source>nome troppo lungo</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="25"/>
+        <source>spazio esaurito sul disco</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="27"/>
+        <source>quota del disco superata</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="29"/>
+        <source>file system in sola lettura</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="31"/>
+        <source>esiste già</source>
+        <translation>it already exists</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="33"/>
+        <source>la cartella non è vuota</source>
+        <translation>the folder is not empty</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="36"/>
+        <source>in uso</source>
+        <translation>in use</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="39"/>
+        <source>troppi file aperti</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="41"/>
+        <source>memoria esaurita</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="43"/>
+        <source>errore di lettura o scrittura sul dispositivo</source>
+        <translation>read or write error on the device</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="46"/>
+        <source>su un altro file system</source>
+        <translation>on another file system</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="48"/>
+        <source>errore di sistema %1</source>
+        <translation>system error %1</translation>
+    </message>
+</context>
+<context>
+    <name>Verbs</name>
+    <message>
+        <location filename="../app/verb_channel.cpp" line="73"/>
+        <source>la copia in esecuzione non ha risposto</source>
+        <translation>the running copy did not answer</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_channel.cpp" line="92"/>
+        <source>Conteggo non è in esecuzione</source>
+        <translation>Conteggo is not running</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_channel.cpp" line="110"/>
+        <source>il socket %1 appartiene a un altro utente</source>
+        <translation>the socket %1 belongs to another user</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_channel.cpp" line="205"/>
+        <source>comandi da riga di comando non disponibili: socket %1: %2</source>
+        <translation>command-line commands not available: socket %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_channel.cpp" line="209"/>
+        <source>errore del socket</source>
+        <translation>socket error</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_channel.cpp" line="226"/>
+        <source>connessione di un altro utente</source>
+        <translation>a connection from another user</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_channel.cpp" line="231"/>
+        <source>troppe connessioni in attesa</source>
+        <translation>too many waiting connections</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_channel.cpp" line="243"/>
+        <source>nessun messaggio in tempo</source>
+        <translation>no message in time</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_channel.cpp" line="254"/>
+        <source>messaggio troppo lungo</source>
+        <translation>message too long</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_channel.cpp" line="267"/>
+        <source>messaggio non valido</source>
+        <translation>invalid message</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_channel.cpp" line="274"/>
+        <source>il comando non attende più la risposta</source>
+        <translation>the command no longer waits for the answer</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_channel.cpp" line="303"/>
+        <source>connessione scartata: %1</source>
+        <translation>connection dropped: %1</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_channel.cpp" line="308"/>
+        <source>connessioni scartate nell&apos;ultimo minuto: %1 (%2)</source>
+        <translation>connections dropped in the last minute: %1 (%2)</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_protocol.cpp" line="58"/>
+        <source>il conteggo è in corso: fermalo prima di azzerarlo</source>
+        <translation>the count is running: stop it before resetting it</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_protocol.h" line="36"/>
+        <source>il conteggo è già in corso</source>
+        <translation>the count is already running</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_protocol.h" line="37"/>
+        <source>il conteggo è già fermo</source>
+        <translation>the count is already stopped</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_protocol.h" line="39"/>
+        <source>una finestra di Conteggo è aperta: chiudila e riprova</source>
+        <translation>a Conteggo window is open: close it and try again</translation>
+    </message>
+    <message>
+        <location filename="../app/verb_protocol.h" line="40"/>
+        <source>Conteggo si sta chiudendo</source>
+        <translation>Conteggo is closing</translation>
+    </message>
+</context>
+<context>
     <name>conteggo::CanberraPlayer</name>
     <message>
         <location filename="../app/canberra_player.cpp" line="47"/>

@@ -283,6 +283,9 @@ desktop_environment() {
     export XDG_CONFIG_HOME="$top/config"
     mkdir -p "$XDG_CONFIG_HOME"
     unset WAYLAND_DISPLAY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+    # The program's own language (Italian) whatever the machine's, so its lines can be judged.
+    export LANG=C.UTF-8
+    unset LANGUAGE LC_ALL LC_MESSAGES
     export QT_QPA_PLATFORM=xcb
     # A sanitized build reports libdbus's own leak at exit; the caller's options still apply.
     if [[ ${LSAN_OPTIONS:-} != *"$harness_dir/../lsan.supp"* ]]; then
