@@ -1,6 +1,6 @@
 # The optimized builds (Release, and so the Debian package; RelWithDebInfo and MinSizeRel too)
 # take the flags Debian builds its packages with: dpkg-buildflags with every hardening feature
-# on (and its source-path mapping for reproducible builds), or, without dpkg-dev, the same
+# on, or, without dpkg-dev, the same
 # hardening as a fixed set. Its optimization and debugging flags are dropped, as the build
 # type sets those. Not for sanitized or fuzzing builds, whose run-time checks do the work and
 # clash with _FORTIFY_SOURCE.
@@ -18,7 +18,10 @@ find_program(DPKG_BUILDFLAGS dpkg-buildflags)
 if(DPKG_BUILDFLAGS)
     foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
         execute_process(
-            COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all
+            # No source-path mapping: it would put the clone's folder into every compile line,
+            # and a clone elsewhere could not reuse the compiler cache.
+            COMMAND ${CMAKE_COMMAND} -E env
+                    "DEB_BUILD_MAINT_OPTIONS=hardening=+all reproducible=-fixfilepath,-fixdebugpath"
                     "DEB_CXXFLAGS_MAINT_STRIP=-g -O2" ${DPKG_BUILDFLAGS} --get ${kind}
             WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
             OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE
