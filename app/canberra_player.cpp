@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
-#include <cstdio>
 
 #include "desktop_notifier.h"
+#include "report_line.h"
 
 namespace conteggo {
 
@@ -37,6 +37,34 @@ int CanberraPlayer::connect() {
     return CA_SUCCESS;
 }
 
+namespace {
+
+// libcanberra's reasons in the program's own words (its own texts are English only).
+QString canberraErrorText(int error) {
+    switch (error) {
+        case CA_ERROR_NOTFOUND:
+            return QCoreApplication::translate("conteggo::CanberraPlayer", "file non trovato");
+        case CA_ERROR_CORRUPT:
+        case CA_ERROR_NOTSUPPORTED:
+            return QCoreApplication::translate("conteggo::CanberraPlayer",
+                                               "formato audio non riconosciuto");
+        case CA_ERROR_ACCESS:
+            return QCoreApplication::translate("conteggo::CanberraPlayer", "accesso negato");
+        case CA_ERROR_TOOBIG:
+            return QCoreApplication::translate("conteggo::CanberraPlayer", "file troppo grande");
+        case CA_ERROR_NODRIVER:
+        case CA_ERROR_NOTAVAILABLE:
+        case CA_ERROR_DISCONNECTED:
+        case CA_ERROR_DISABLED:
+            return QCoreApplication::translate("conteggo::CanberraPlayer",
+                                               "server audio non disponibile");
+        default:
+            return QCoreApplication::translate("conteggo::CanberraPlayer", "errore %1").arg(error);
+    }
+}
+
+}  // namespace
+
 void CanberraPlayer::play(const QString& fileName, const QString& countText) {
     QString path = QDir::current().absoluteFilePath(fileName);
     if (!QFileInfo(path).isFile() && !defaultsFolder_.isEmpty()) {
@@ -51,7 +79,7 @@ void CanberraPlayer::play(const QString& fileName, const QString& countText) {
     if (const int result = connect(); result != CA_SUCCESS) {
         failed(fileName, countText,
                QCoreApplication::translate("conteggo::CanberraPlayer", "nessun server audio (%1)")
-                   .arg(QString::fromUtf8(ca_strerror(result))));
+                   .arg(canberraErrorText(result)));
         return;
     }
     // No caching: the user may replace the file while the program runs. libcanberra refuses a
@@ -85,7 +113,7 @@ void CanberraPlayer::judge(uint32_t id, int result) {
         return;
     }
     failed(request.fileName, request.countText,
-           QStringLiteral("%1: %2").arg(request.path, QString::fromUtf8(ca_strerror(result))));
+           QStringLiteral("%1: %2").arg(request.path, canberraErrorText(result)));
 }
 
 void CanberraPlayer::failed(const QString& fileName, const QString& countText, const QString& why) {
@@ -110,12 +138,9 @@ void CanberraPlayer::failed(const QString& fileName, const QString& countText, c
 void CanberraPlayer::reportOnce(const QString& what) {
     if (!reported_) {
         reported_ = true;
-        std::fprintf(
-            stderr, "Conteggo: %s\n",
+        reportLine(
             QCoreApplication::translate("conteggo::CanberraPlayer", "suono non riprodotto: %1")
-                .arg(what)
-                .toLocal8Bit()
-                .constData());
+                .arg(what));
     }
 }
 

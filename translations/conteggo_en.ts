@@ -383,26 +383,56 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <name>conteggo::CanberraPlayer</name>
     <message>
         <location filename="../app/canberra_player.cpp" line="47"/>
+        <source>file non trovato</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <location filename="../app/canberra_player.cpp" line="50"/>
+        <source>formato audio non riconosciuto</source>
+        <translation>audio format not recognised</translation>
+    </message>
+    <message>
+        <location filename="../app/canberra_player.cpp" line="53"/>
+        <source>accesso negato</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <location filename="../app/canberra_player.cpp" line="55"/>
+        <source>file troppo grande</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <location filename="../app/canberra_player.cpp" line="60"/>
+        <source>server audio non disponibile</source>
+        <translation>sound server not available</translation>
+    </message>
+    <message>
+        <location filename="../app/canberra_player.cpp" line="63"/>
+        <source>errore %1</source>
+        <translation>error %1</translation>
+    </message>
+    <message>
+        <location filename="../app/canberra_player.cpp" line="76"/>
         <source>%1 non trovato</source>
         <translation>%1 not found</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="53"/>
+        <location filename="../app/canberra_player.cpp" line="82"/>
         <source>nessun server audio (%1)</source>
         <translation>no sound server (%1)</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="98"/>
+        <location filename="../app/canberra_player.cpp" line="127"/>
         <source>Preavviso a %1: suono non riprodotto</source>
         <translation>Warning at %1: sound not played</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="100"/>
+        <location filename="../app/canberra_player.cpp" line="129"/>
         <source>Allarme a %1: suono non riprodotto</source>
         <translation>Alarm at %1: sound not played</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="115"/>
+        <location filename="../app/canberra_player.cpp" line="143"/>
         <source>suono non riprodotto: %1</source>
         <translation>sound not played: %1</translation>
     </message>
