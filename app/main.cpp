@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFont>
 
+#include "accessible_controls.h"
 #include "canberra_player.h"
 #include "clock.h"
 #include "display_check.h"
@@ -56,6 +57,7 @@ int main(int argc, char* argv[]) {
     conteggo::PlatformStartGuard platformGuard;  // one line and status 1, not Qt's abort
     QApplication app(argc, argv);
     platformGuard.release();
+    conteggo::installAccessibleControls();
     // Lets desktops match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Conteggo"));
     // The windows are laid out for the desktop's sans-serif font at 8.25 points.
