@@ -2,7 +2,6 @@
 
 #include <xcb/xcb.h>
 
-#include <QGuiApplication>
 #include <QtGlobal>
 #include <algorithm>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "report_line.h"
+#include "screen_placement.h"
 
 namespace conteggo {
 
@@ -112,7 +112,7 @@ QString platformFailureText(bool noPlugin) {
 }
 
 void endBeforeWaylandTeardown(int status) {
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (isNativeWayland()) {
         std::fflush(nullptr);
         std::_Exit(status);
     }

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <optional>
 
+#include "accessible_controls.h"
 #include "canberra_player.h"
 #include "clock.h"
 #include "command_line.h"
@@ -65,6 +66,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platformGuard.release();
     conteggo::installTranslations(app);
+    conteggo::installAccessibleControls();
     // Lets desktops match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Conteggo"));
     // The windows are laid out for the desktop's sans-serif font at 8.25 points.

@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
 #include <QMessageBox>
 #include <QSessionManager>
 #include <QTimer>
 
+#include "error_box.h"
 #include "form1.h"
 #include "instance_lock.h"
 #include "launch.h"
@@ -16,13 +16,7 @@
 namespace conteggo {
 
 std::unique_ptr<QMessageBox> refusalBox() {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, QStringLiteral("info"),
-                                             QStringLiteral("Conteggo è già in esecuzione"),
-                                             QMessageBox::Ok);
-    // The stop sign is a picture; a screen reader says what it means.
-    if (auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
-        icon->setAccessibleName(QStringLiteral("Errore"));
-    }
+    auto box = errorBox(QStringLiteral("info"), QStringLiteral("Conteggo è già in esecuzione"));
     box->setAccessibleDescription(box->text());
     return box;
 }
@@ -48,8 +42,9 @@ int runProgram(InstanceLock& lock, const QString& socketPath, const Clock& clock
     // A test aid, not a setting: the kill tests need saves far more often than every 30 s.
     bool isNumber = false;
     const int autosaveMs = qEnvironmentVariableIntValue("CONTEGGO_TEST_AUTOSAVE_MS", &isNumber);
-    if (isNumber && autosaveMs > 0) {
-        form.Timer1()->setInterval(autosaveMs);
+    if (auto* autosave = form.findChild<QTimer*>(QStringLiteral("Timer1"));
+        autosave != nullptr && isNumber && autosaveMs > 0) {
+        autosave->setInterval(autosaveMs);
     }
 
     // Saves first, then leaves every event loop, a modal window's included.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "number_text.h"
 #include "rounding.h"
 
 namespace conteggo {
@@ -25,6 +26,18 @@ bool crossesMultiple(std::int64_t from, std::int64_t to, std::int64_t p) {
 }
 
 }  // namespace
+
+std::optional<AlarmSettings> alarmFromInput(std::string_view intervalMinutes,
+                                            std::string_view advanceMinutes, bool on) {
+    const std::optional<double> interval = readLeadingNumber(intervalMinutes);
+    const std::optional<double> advance = readLeadingNumber(advanceMinutes);
+    if (!interval || !advance || !(*interval > 0) || *interval > kMaxIntervalMinutes ||
+        *advance < 0 || !(*interval > *advance) || roundHalfEven(*interval * 60) == 0) {
+        return std::nullopt;
+    }
+    return AlarmSettings{static_cast<std::int16_t>(on ? -1 : 0), Number::real(*interval * 60),
+                         static_cast<std::int16_t>(roundHalfEven(*advance * 60))};
+}
 
 float progressValue(double count, const Number& intervallo) {
     const auto rest = remainder(count, intervallo.toDouble());

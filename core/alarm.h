@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "number.h"
 
@@ -14,6 +15,17 @@ struct AlarmSettings {
 
     bool on() const { return allarme != 0; }
 };
+
+// The longest interval the alarm may have, in minutes.
+constexpr double kMaxIntervalMinutes = 120;
+
+// The settings made of what the user typed for the interval and the advance, in minutes (read
+// as leading numbers, "." the decimal point), and whether the alarm is on; nothing when they
+// cannot make an alarm: an interval not above 0, above kMaxIntervalMinutes or rounding to no
+// whole second (it could never ring), an advance below 0 or not below the interval, a number
+// beyond a double's range.
+std::optional<AlarmSettings> alarmFromInput(std::string_view intervalMinutes,
+                                            std::string_view advanceMinutes, bool on);
 
 // What one tick asks for, in this order: the ring ("suono2.wav"), the progress value, the
 // advance warning ("suono1.wav").

@@ -83,22 +83,24 @@ PositionReading readPositions(QIODevice* device) {
 PositionFile::PositionFile(QString path) : file_(std::move(path)) {}
 
 PositionReading PositionFile::load() {
-    std::optional<QByteArray> bytes = file_.read();
-    if (!bytes) {
-        return readPositions(nullptr);
+    const std::optional<QByteArray> bytes = file_.read();
+    QBuffer buffer;
+    if (bytes) {
+        buffer.setData(*bytes);
+        buffer.open(QIODevice::ReadOnly);
     }
-    QBuffer buffer(&*bytes);
-    buffer.open(QIODevice::ReadOnly);
-    PositionReading reading = readPositions(&buffer);
-    if (!reading.firstLineRead) {
+    PositionReading reading = readPositions(bytes ? &buffer : nullptr);
+    if (bytes && !reading.firstLineRead) {
         file_.notUnderstood(
             *bytes, QCoreApplication::translate("Files", "la prima riga non è un numero intero"));
     }
+    linesRead_ = QPointF(reading.fileLeft, reading.fileTop);
     return reading;
 }
 
-bool PositionFile::save(double topTwips, double leftTwips, const AlarmSettings& alarm) {
-    return file_.replace(encodePositions(topTwips, leftTwips, alarm));
+bool PositionFile::save(const std::optional<QPointF>& placeTwips, const AlarmSettings& alarm) {
+    const QPointF place = placeTwips.value_or(linesRead_);
+    return file_.replace(encodePositions(place.y(), place.x(), alarm));
 }
 
 }  // namespace conteggo

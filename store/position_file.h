@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPointF>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -24,8 +25,7 @@ struct PositionReading {
     std::int32_t i = 0;                   // the window's scratch value as the reading left it
     bool firstLineRead = false;           // line 1 held a whole number
 
-    // Lines 1 and 2 as start-up found them, also when the first is negative: where the platform
-    // reports no window position, the closing writes these back so the place is not lost.
+    // Lines 1 and 2 as found, also when the first is negative.
     std::int32_t fileTop = 0;
     std::int32_t fileLeft = 0;
 
@@ -51,10 +51,15 @@ class PositionFile {
 
     // A file whose first line is not a whole number is kept aside before it is first replaced.
     PositionReading load();
-    bool save(double topTwips, double leftTwips, const AlarmSettings& alarm);
+
+    // The window's place in twips (x the left edge, y the top) and the alarm. Where the
+    // platform tells no place, lines 1 and 2 go back as the last load found them, so the place
+    // is not lost.
+    bool save(const std::optional<QPointF>& placeTwips, const AlarmSettings& alarm);
 
   private:
     StoredFile file_;
+    QPointF linesRead_;  // lines 2 and 1 as the last load found them
 };
 
 }  // namespace conteggo

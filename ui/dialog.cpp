@@ -5,22 +5,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
+#include "error_box.h"
 #include "fit_to_text.h"
 #include "number_text.h"
 #include "pictures.h"
-#include "rounding.h"
 #include "screen_placement.h"
 #include "twips.h"
 
 namespace conteggo {
 
 namespace {
-
-constexpr double kMaxIntervalMinutes = 120;
 
 QString numberText(double value) {
     const QString point = QLocale().decimalPoint();
@@ -29,9 +26,9 @@ QString numberText(double value) {
 }
 
 // Commas become points in the box itself, so the user sees what was read.
-std::optional<double> readBox(QLineEdit* box) {
+std::string readBox(QLineEdit* box) {
     box->setText(box->text().replace(QLatin1Char(','), QLatin1Char('.')));
-    return readLeadingNumber(box->text().toStdString());
+    return box->text().toStdString();
 }
 
 QLabel* label(const QString& text, const QRect& geometry, QWidget* parent) {
@@ -102,29 +99,15 @@ void Dialog::load() {
 }
 
 void Dialog::OKButton_Click() {
-    const std::optional<double> interval = readBox(text1_);
-    const std::optional<double> advance = readBox(text2_);
-    // An interval that rounds to no whole second could never ring.
-    if (!interval || !advance || !(*interval > 0) || *interval > kMaxIntervalMinutes ||
-        *advance < 0 || !(*interval > *advance) || roundHalfEven(*interval * 60) == 0) {
-        reportInvalidInput();
+    const std::optional<AlarmSettings> chosen =
+        alarmFromInput(readBox(text1_), readBox(text2_), check1_->checkState() == Qt::Checked);
+    if (!chosen) {
+        errorBox(QStringLiteral("ERRORE"), QString::fromUtf8(kErrorText), this)->exec();
         return;
     }
     // The opener reshapes the main window to the new settings once the dialog has closed.
-    settings_.allarme = check1_->checkState() == Qt::Checked ? -1 : 0;
-    settings_.intervallo = Number::real(*interval * 60);
-    settings_.anticipo = static_cast<std::int16_t>(roundHalfEven(*advance * 60));
+    settings_ = *chosen;
     accept();
-}
-
-void Dialog::reportInvalidInput() {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("ERRORE"), QString::fromUtf8(kErrorText),
-                    QMessageBox::Ok, this);
-    // The stop sign is a picture; a screen reader says what it means.
-    if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
-        icon->setAccessibleName(QStringLiteral("Errore"));
-    }
-    box.exec();
 }
 
 void Dialog::keyPressEvent(QKeyEvent* event) {
@@ -133,6 +116,14 @@ void Dialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+std::optional<AlarmSettings> openAlarmDialog(const AlarmSettings& current, QWidget* parent) {
+    Dialog dialog(current, parent);  // built afresh at each opening
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.settings();
 }
 
 }  // namespace conteggo

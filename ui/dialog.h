@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "alarm.h"
 
@@ -40,7 +41,6 @@ class Dialog : public QDialog {
   private:
     void buildControls();
     void load();
-    void reportInvalidInput();
 
     AlarmSettings settings_;
     QLineEdit* text1_ = nullptr;
@@ -49,5 +49,9 @@ class Dialog : public QDialog {
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 };
+
+// Opens the dialog modally over `parent`: the settings the user accepted, or nothing when the
+// dialog was cancelled.
+std::optional<AlarmSettings> openAlarmDialog(const AlarmSettings& current, QWidget* parent);
 
 }  // namespace conteggo

@@ -9,13 +9,12 @@
 #include <QWindow>
 
 #include "clickable_label.h"
-#include "dialog.h"
-#include "infomio.h"
 #include "progress_bar.h"
 #include "readable_colour.h"
 #include "screen_placement.h"
 #include "sound_player.h"
 #include "twips.h"
+#include "version.h"
 
 namespace conteggo {
 
@@ -25,33 +24,25 @@ const QColor kRunningColour(192, 0, 0);  // dark red
 }  // namespace
 
 Form1::Form1(const Clock& clock, SoundPlayer& player, CountFile countFile,
-             PositionFile positionFile, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+             PositionFile positionFile, ModalWindows modalWindows)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       clock_(clock),
       player_(player),
       countFile_(std::move(countFile)),
       positionFile_(std::move(positionFile)),
+      modalWindows_(std::move(modalWindows)),
       stopwatch_(clock),
-      positionKnown_(platformReportsWindowPlaces()) {
+      positionKnown_(!isNativeWayland()),
+      labelColour_(kStoppedColour) {
     buildControls();
     // A monitor unplugged or made smaller while the program runs: bring the window back.
     watchScreens(this, [this] { keepInSight(); });
-    // Both windows are built afresh at each opening.
-    askAlarmSettings = [this](const AlarmSettings& current) -> std::optional<AlarmSettings> {
-        Dialog dialog(current, this);
-        if (dialog.exec() != QDialog::Accepted) {
-            return std::nullopt;
-        }
-        return dialog.settings();
-    };
-    showInformation = [this] { infomio(QString::fromUtf8(kTitle), this).exec(); };
 }
 
 Form1::~Form1() = default;
 
 void Form1::startUp() {
-    setWindowTitle(QString::fromUtf8(kTitle));
     stopwatch_.setTempo(Number::int16(0));
     if (const auto count = countFile_.load()) {
         stopwatch_.setTempo(*count);
@@ -66,9 +57,7 @@ void Form1::startUp() {
     if (place.left) {
         move(twipsToPixels(*place.left), y());
     }
-    fileTwips_ = QPoint(place.fileLeft, place.fileTop);
     place.applyTo(alarm_);
-    i_ = place.i;
 
     if (alarm_.on()) {
         setAlarmShape(true);
@@ -79,7 +68,7 @@ void Form1::startUp() {
     }
     mode_ = DisplayMode{};
     showModeCaption();
-    label1_->setText(QString::fromStdString(mode_.TempoMio(stopwatch_.tempo())));
+    showCount(mode_.TempoMio(stopwatch_.tempo()));
     azzera_->setEnabled(true);
     ferma_->hide();
     primop_ = true;
@@ -96,14 +85,8 @@ void Form1::closingSequence() {
 }
 
 bool Form1::saveFiles() {
-    bool placeSaved = false;
-    if (positionKnown_) {
-        placeSaved = positionFile_.save(static_cast<double>(y()) * kTwipsPerPixel,
-                                        static_cast<double>(x()) * kTwipsPerPixel, alarm_);
-    } else {
-        // The platform never told us where the window is: keep the place the file had.
-        placeSaved = positionFile_.save(fileTwips_.y(), fileTwips_.x(), alarm_);
-    }
+    const bool placeSaved = positionFile_.save(
+        positionKnown_ ? std::optional(QPointF(pos()) * kTwipsPerPixel) : std::nullopt, alarm_);
     const bool countSaved = salvami();
     return placeSaved && countSaved;
 }
@@ -123,6 +106,17 @@ void Form1::fitBarToInterval() {
 void Form1::showModeCaption() {
     oremin_->setText(QString::fromUtf8(mode_.caption().data(), 1));
     refreshStatefulNames();
+}
+
+// The title goes with the count: the program's name while stopped, the count of each tick
+// while running (a change of display mode between two ticks leaves it).
+void Form1::showCount(const std::string& text, bool atTick) {
+    label1_->setText(QString::fromStdString(text));
+    if (atTick) {
+        setWindowTitle(label1_->text());
+    } else if (!stopwatch_.attivo()) {
+        setWindowTitle(QString::fromUtf8(kProgramTitle));
+    }
 }
 
 bool Form1::salvami() {
@@ -145,9 +139,7 @@ void Form1::InPrimoPiano(bool pp) {
 void Form1::modalBracket(const std::function<void()>& showModal) {
     InPrimoPiano(false);
     ++modalDepth_;
-    if (showModal) {
-        showModal();
-    }
+    showModal();
     --modalDepth_;
     InPrimoPiano(primop_);
 }
@@ -216,10 +208,7 @@ void Form1::suono2_Click() {
 
 // Inside the bracket, so the window is reshaped before it goes back on top.
 void Form1::changeAlarm() {
-    if (!askAlarmSettings) {
-        return;
-    }
-    if (const std::optional<AlarmSettings> chosen = askAlarmSettings(alarm_)) {
+    if (const std::optional<AlarmSettings> chosen = modalWindows_.askAlarmSettings(alarm_, this)) {
         alarm_ = *chosen;
         setAlarmShape(alarm_.on());
         fitBarToInterval();
@@ -227,7 +216,7 @@ void Form1::changeAlarm() {
 }
 
 void Form1::Image1_Click() {
-    modalBracket(showInformation);
+    modalBracket([this] { modalWindows_.showInformation(this); });
 }
 
 void Form1::parti_Click() {
@@ -250,17 +239,16 @@ void Form1::ferma_Click() {
     suono2_->setEnabled(true);
     parti_->setFocus();
     stopwatch_.stop();
-    label1_->setText(QString::fromStdString(mode_.TempoMio(stopwatch_.tempo())));
+    showCount(mode_.TempoMio(stopwatch_.tempo()));
     setLabelColour(kStoppedColour);
     salvami();
     timer1_->stop();
     timer2_->stop();
-    setWindowTitle(QString::fromUtf8(kTitle));
 }
 
 void Form1::azzera_Click() {
     stopwatch_.reset();
-    label1_->setText(QStringLiteral("0:00:00"));  // the literal, in either mode
+    showCount("0:00:00");  // the literal, in either mode
     setLabelColour(kStoppedColour);
     parti_->setFocus();
     salvami();
@@ -273,8 +261,7 @@ void Form1::oremin_Click() {
     mode_.toggle();
     showModeCaption();
     // The base, not the running count: the next tick shows the running count again.
-    label1_->setText(
-        QString::fromStdString(mode_.TempoMio(Number::int32(stopwatch_.tempo().toInt32()))));
+    showCount(mode_.TempoMio(Number::int32(stopwatch_.tempo().toInt32())));
 }
 
 void Form1::Timer1_Timer() {
@@ -284,8 +271,7 @@ void Form1::Timer1_Timer() {
 void Form1::Timer2_Timer() {
     armTick();
     const std::int32_t count = stopwatch_.tick();
-    label1_->setText(QString::fromStdString(mode_.TempoMio(Number::int32(count))));
-    setWindowTitle(label1_->text());
+    showCount(mode_.TempoMio(Number::int32(count)), true);
     const AlarmStep step = evaluateAlarm(count, stopwatch_.previousCount(), alarm_);
     if (step.ring) {
         player_.play(QStringLiteral("suono2.wav"), label1_->text());

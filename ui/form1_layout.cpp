@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "accessible_controls.h"
 #include "clickable_label.h"
 #include "form1.h"
 #include "pictures.h"
@@ -21,9 +20,16 @@ namespace {
 constexpr int kClientWidthTwips = 2955;
 constexpr QSize kIconSize(32, 32);
 
-QPushButton* pictureButton(QWidget* parent, const QRect& geometry, const char* pictureName,
-                           const QString& toolTip) {
-    auto* button = new QPushButton(parent);
+// A control of the window, known by its name.
+template <typename Control>
+Control* named(Control* control, const char* name) {
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
+
+QPushButton* pictureButton(QWidget* parent, const char* name, const QRect& geometry,
+                           const char* pictureName, const QString& toolTip) {
+    auto* button = named(new QPushButton(parent), name);
     button->setGeometry(geometry);
     button->setIcon(pictureIcon(pictureName, kIconSize.width()));
     button->setIconSize(kIconSize);
@@ -53,7 +59,7 @@ QFont displayFont() {
 }  // namespace
 
 void Form1::buildControls() {
-    installAccessibleControls();
+    setObjectName(QStringLiteral("Form1"));
     setFont(uiFont(false));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128}) {
@@ -66,44 +72,43 @@ void Form1::buildControls() {
     const QRect third = twipsRect(1560, 480, 610, 610);
     const QString onTopTip = QStringLiteral("PRIMO/SECONDO PIANO");
 
-    suono2_ = pictureButton(this, second, "speaker_off", {});
-    primopiano_ = pictureButton(this, left, "eye_open", onTopTip);
+    suono2_ = pictureButton(this, "suono2", second, "speaker_off", {});
+    primopiano_ = pictureButton(this, "primopiano", left, "eye_open", onTopTip);
 
-    timer2_ = new QTimer(this);
+    timer2_ = named(new QTimer(this), "Timer2");
     timer2_->setSingleShot(true);  // re-armed at each tick for the next whole second
     timer2_->setTimerType(Qt::PreciseTimer);
-    timer1_ = new QTimer(this);
+    timer1_ = named(new QTimer(this), "Timer1");
     timer1_->setInterval(30000);
 
-    oremin_ = new QPushButton(this);
+    oremin_ = named(new QPushButton(this), "oremin");
     showModeCaption();
     oremin_->setGeometry(twipsRect(2590, 120, 300, 300));
     oremin_->setFont(uiFont(true));
     oremin_->setToolTip(QStringLiteral("FORMATO ORARIO (h:m:s / m:s)"));
 
-    ferma_ = pictureButton(this, third, "stop", QStringLiteral("STOP / PAUSA"));
-    parti_ = pictureButton(this, third, "play", QStringLiteral("PARTI / RIPARTI"));
+    ferma_ = pictureButton(this, "ferma", third, "stop", QStringLiteral("STOP / PAUSA"));
+    parti_ = pictureButton(this, "parti", third, "play", QStringLiteral("PARTI / RIPARTI"));
     parti_->setDefault(true);
-    azzera_ =
-        pictureButton(this, twipsRect(2280, 480, 610, 610), "reset", QStringLiteral("AZZERA"));
-    secondopiano_ = pictureButton(this, left, "eye_closed", onTopTip);
-    suono_ = pictureButton(this, second, "speaker", QStringLiteral("SUONO?"));
+    azzera_ = pictureButton(this, "azzera", twipsRect(2280, 480, 610, 610), "reset",
+                            QStringLiteral("AZZERA"));
+    secondopiano_ = pictureButton(this, "secondopiano", left, "eye_closed", onTopTip);
+    suono_ = pictureButton(this, "suono", second, "speaker", QStringLiteral("SUONO?"));
     suono_->hide();
 
-    image1_ = new ClickableLabel(this);
+    image1_ = named(new ClickableLabel(this), "Image1");
     image1_->setGeometry(twipsRect(120, 120, 300, 300));
     image1_->setPixmap(picturePixmap("info_glyph", 16, image1_->devicePixelRatioF()));
     image1_->setAlignment(Qt::AlignCenter);
     image1_->setToolTip(QStringLiteral("INFO"));
     image1_->setCursor(Qt::PointingHandCursor);
 
-    label1_ = new QLabel(QStringLiteral("0:00:00"), this);
+    label1_ = named(new QLabel(QStringLiteral("0:00:00"), this), "Label1");
     label1_->setGeometry(twipsRect(480, 60, 2055, 360));
     label1_->setAlignment(Qt::AlignCenter);
     label1_->setFont(displayFont());
-    setLabelColour(QColor(0, 0, 192));
 
-    pb_ = new ProgressBar(this);
+    pb_ = named(new ProgressBar(this), "PB");
     pb_->setGeometry(twipsRect(120, 1140, 2775, 135));
     pb_->hide();
 

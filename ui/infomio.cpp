@@ -9,6 +9,7 @@
 #include "readable_colour.h"
 #include "screen_placement.h"
 #include "twips.h"
+#include "version.h"
 
 namespace conteggo {
 
@@ -91,6 +92,10 @@ void infomio::showEvent(QShowEvent* event) {
         move(frame.topLeft());
     }
     QDialog::showEvent(event);
+}
+
+void openInformation(QWidget* parent) {
+    infomio(QString::fromUtf8(kProgramTitle), parent).exec();  // built afresh at each opening
 }
 
 }  // namespace conteggo

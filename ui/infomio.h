@@ -26,7 +26,10 @@ class infomio : public QDialog {
   private:
     void applyPaletteColours();
 
-    QList<std::pair<QLabel*, QColor>> colouredLines_;  // with their colours as described
+    QList<std::pair<QLabel*, QColor>> colouredLines_;  // with their designed colours
 };
+
+// Opens the window modally over `parent`, with the program's title and version.
+void openInformation(QWidget* parent);
 
 }  // namespace conteggo

@@ -64,11 +64,11 @@ QColor lightened(const QColor& colour, const QColor& background, double target) 
 
 }  // namespace
 
-QColor readableColour(const QColor& described, const QColor& background) {
-    if (!isDarkBackground(background) || contrastRatio(described, background) >= kMinimumContrast) {
-        return described;
+QColor readableColour(const QColor& designed, const QColor& background) {
+    if (!isDarkBackground(background) || contrastRatio(designed, background) >= kMinimumContrast) {
+        return designed;
     }
-    return lightened(described, background, kTargetContrast);
+    return lightened(designed, background, kTargetContrast);
 }
 
 QColor shapeColour(const QColor& background) {

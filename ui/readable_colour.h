@@ -22,10 +22,10 @@ constexpr double kMinimumContrast = 4.5;
 // the colour itself.
 constexpr double kTargetContrast = 4.75;
 
-// `described` itself on a light background, or wherever it already reaches
-// kMinimumContrast; on a dark one otherwise, the least lightened version of its hue and
-// saturation with kTargetContrast against `background`.
-QColor readableColour(const QColor& described, const QColor& background);
+// `designed` itself on a light background, or wherever it already reaches kMinimumContrast;
+// on a dark one otherwise, the least lightened version of its hue and saturation with
+// kTargetContrast against `background`.
+QColor readableColour(const QColor& designed, const QColor& background);
 
 // What a control's shape needs against the window it stands on (WCAG non-text contrast)...
 constexpr double kShapeContrast = 3.0;

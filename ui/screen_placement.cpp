@@ -121,8 +121,8 @@ void watchScreens(QObject* context, const std::function<void()>& recheck) {
     QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, context, later);
 }
 
-bool platformReportsWindowPlaces() {
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+bool isNativeWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 }  // namespace conteggo

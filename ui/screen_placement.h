@@ -47,7 +47,8 @@ QScreen* screenOf(const QWidget* window);
 // long as `context` lives.
 void watchScreens(QObject* context, const std::function<void()>& recheck);
 
-// False where the platform neither places windows nor tells them their place (native Wayland).
-bool platformReportsWindowPlaces();
+// Whether the program runs on Qt's Wayland platform (a Wayland session without XWayland, or
+// chosen by the user), which neither places windows nor tells them their place.
+bool isNativeWayland();
 
 }  // namespace conteggo

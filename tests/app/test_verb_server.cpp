@@ -14,13 +14,11 @@
 #include <cstring>
 
 #include "form_bench.h"
+#include "program_title.h"
 #include "stderr_capture.h"
 #include "verb_channel.h"
 
-using conteggo::CountFile;
 using conteggo::Delivery;
-using conteggo::Form1;
-using conteggo::PositionFile;
 using conteggo::Verb;
 using conteggo::VerbServer;
 
@@ -77,14 +75,11 @@ struct Bench : FormBench {
     std::unique_ptr<VerbServer> server;
 
     QString socketPath() const { return path("conteggo.socket"); }
-    QByteArray count() const { return readAll(path("conteggo.txt")); }
+    QByteArray saved() const { return readAll(path("conteggo.txt")); }
 
     // The window over a count of 5 s, and the server that hands it the verbs.
     bool openWithServer() {
-        if (!writeFile(path("conteggo.txt"), "5\r\n")) {
-            return false;
-        }
-        FormBench::open();
+        FormBench::open("5\r\n");
         server = std::make_unique<VerbServer>(
             socketPath(),
             [this](Verb verb, const conteggo::Launch&) { return form->applyVerb(verb); },
@@ -186,33 +181,31 @@ class TestVerbServer : public QObject {
         QFETCH(QByteArray, state);
         QFETCH(QByteArray, message);
         Bench bench;
-        QVERIFY(bench.openWithServer());
-        Form1& form = *bench.form;
-        if (state.contains("running")) {
-            form.parti_Click();
-            bench.clock.advanceMilliseconds(3000);
-        }
         Exchange exchange;
         bool exchanged = false;
-        const auto whileOpen = [&] { exchanged = exchange.run(bench.socketPath(), message); };
+        const auto whileOpen = [&](auto&&...) {
+            exchanged = exchange.run(bench.socketPath(), message);
+            return std::optional<conteggo::AlarmSettings>();
+        };
+        bench.modalWindows = {whileOpen, whileOpen};
+        QVERIFY(bench.openWithServer());
+        if (state.contains("running")) {
+            bench.click("parti");
+            bench.clock.advanceMilliseconds(3000);
+        }
         if (state == "alarm dialog") {
-            form.askAlarmSettings = [&](const conteggo::AlarmSettings&) {
-                whileOpen();
-                return std::optional<conteggo::AlarmSettings>();
-            };
-            form.suono2_Click();
+            bench.click("suono2");
         } else if (state.startsWith("information")) {
-            form.showInformation = whileOpen;
-            form.Image1_Click();
+            QTest::keyClick(bench.form.get(), Qt::Key_F1);
         } else {
             whileOpen();
         }
         QVERIFY(exchanged);
         QTEST(exchange.reply, "answer");
-        QTEST(form.stopwatch().attivo(), "runningAfter");
-        QTEST(bench.count(), "countAfter");
-        if (!form.stopwatch().attivo()) {
-            QCOMPARE(form.windowTitle(), QString::fromUtf8(Form1::kTitle));
+        QTEST(bench.running(), "runningAfter");
+        QTEST(bench.saved(), "countAfter");
+        if (!bench.running()) {
+            QCOMPARE(bench.form->windowTitle(), programTitle());
         }
     }
 
@@ -245,12 +238,12 @@ class TestVerbServer : public QObject {
         Exchange bad;
         QVERIFY(bad.run(bench.socketPath(), message));
         QCOMPARE(bad.reply, QByteArray());
-        QVERIFY(!bench.form->stopwatch().attivo());
-        QCOMPARE(bench.count(), QByteArray("5\r\n"));
+        QVERIFY(!bench.running());
+        QCOMPARE(bench.saved(), QByteArray("5\r\n"));
         Exchange good;
         QVERIFY(good.run(bench.socketPath(), "start\n"));
         QCOMPARE(good.reply, QByteArray("ok\n"));
-        QVERIFY(bench.form->stopwatch().attivo());
+        QVERIFY(bench.running());
     }
 
     // Idle connections never keep a verb out: past the limit the one that waited longest is
@@ -287,7 +280,7 @@ class TestVerbServer : public QObject {
         Exchange later;  // taken after the first
         QVERIFY(later.run(bench.socketPath(), "show\n"));
         QCOMPARE(later.reply, QByteArray("ok\n"));
-        QVERIFY(!bench.form->stopwatch().attivo());
+        QVERIFY(!bench.running());
     }
 
     // The command's own client, 50 at once: every one is answered and the count stays whole.
@@ -315,8 +308,8 @@ class TestVerbServer : public QObject {
             thread->wait();
         }
         QCOMPARE(answered.load(), kClients);
-        QVERIFY(!bench.form->stopwatch().attivo());  // an even number of toggles
-        QCOMPARE(bench.count(), QByteArray("5\r\n"));
+        QVERIFY(!bench.running());  // an even number of toggles
+        QCOMPARE(bench.saved(), QByteArray("5\r\n"));
     }
 
     void socketIsPrivate() {

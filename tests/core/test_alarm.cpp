@@ -138,6 +138,43 @@ class TestAlarm : public QObject {
         }
     }
 
+    // What the alarm dialog's boxes make, in seconds: the interval and the advance.
+    void fromInput_data() {
+        QTest::addColumn<QString>("interval");
+        QTest::addColumn<QString>("advance");
+        QTest::addColumn<QString>("seconds");
+        const char* rows[][4] = {
+            {"120 accepted", "120", "0", "7200 0"},
+            {"120.5 refused", "120.5", "0", "refused"},
+            {"0 refused", "0", "0", "refused"},
+            {"empty refused", "", "0", "refused"},
+            {"letters refused", "abc", "0", "refused"},
+            {"advance equal refused", "2", "2", "refused"},
+            {"advance just below", "2", "1.99", "120 119"},
+            {"a minute and a half", "1.5", "0.5", "90 30"},
+            {"half each refused", "0.5", "0.5", "refused"},
+            {"empty advance is 0", "5 minuti", "", "300 0"},
+            {"negative advance refused", "2", "-1", "refused"},
+            {"under half a second refused", "0.008", "0", "refused"},
+            {"beyond a double refused", "1e400", "0", "refused"},
+            {"hexadecimal", "&H1E", "&O1", "1800 60"},
+        };
+        for (const auto& row : rows) {
+            QTest::newRow(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2])
+                                  << QString::fromUtf8(row[3]);
+        }
+    }
+
+    void fromInput() {
+        QFETCH(QString, interval);
+        QFETCH(QString, advance);
+        const auto made =
+            conteggo::alarmFromInput(interval.toStdString(), advance.toStdString(), true);
+        QTEST(made ? QStringLiteral("%1 %2").arg(made->intervallo.toDouble()).arg(made->anticipo)
+                   : QStringLiteral("refused"),
+              "seconds");
+    }
+
     void progressOutsideTicks_data() {
         QTest::addColumn<double>("count");
         QTest::addColumn<Number>("interval");

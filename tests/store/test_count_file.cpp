@@ -151,7 +151,7 @@ class TestCountFile : public QObject {
         } else {
             conteggo::PositionFile positions(path);
             positions.load();
-            positions.save(0, 0, conteggo::AlarmSettings{});
+            positions.save(QPointF(), conteggo::AlarmSettings{});
         }
         const QByteArray message = capture.finish();
         if (keptAs.isEmpty()) {

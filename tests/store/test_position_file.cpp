@@ -5,6 +5,7 @@
 
 #include "number_testing.h"
 #include "position_file.h"
+#include "scratch_file.h"
 
 using conteggo::AlarmSettings;
 using conteggo::Number;
@@ -115,7 +116,7 @@ class TestPositionFile : public QObject {
     void saveThenLoad() {
         QTemporaryDir dir;
         conteggo::PositionFile file(dir.filePath(QStringLiteral("timerpos.txt")));
-        QVERIFY(file.save(-0.4, 86385.4, alarm(Number::real(4.1 * 60), 30, 1)));
+        QVERIFY(file.save(QPointF(86385.4, -0.4), alarm(Number::real(4.1 * 60), 30, 1)));
         AlarmSettings settings;
         const auto r = file.load();
         r.applyTo(settings);
@@ -123,6 +124,33 @@ class TestPositionFile : public QObject {
         QCOMPARE(settings.intervallo, Number::int16(246));
         QCOMPARE(settings.anticipo, 30);
         QCOMPARE(settings.allarme, -1);
+    }
+
+    // Where the platform tells no window place, lines 1 and 2 go back as they came.
+    void unknownPlaceIsWrittenBack_data() {
+        QTest::addColumn<QByteArray>("positions");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("whole file") << QByteArray("2460\r\n8715\r\n300\r\n60\r\n#TRUE#\r\n")
+                                    << QByteArray("2460\r\n8715\r\n300\r\n60\r\n#TRUE#\r\n");
+        QTest::newRow("window above the screen")
+            << QByteArray("-450\r\n-45\r\n300\r\n60\r\n#TRUE#\r\n")
+            << QByteArray("-450\r\n-45\r\n60\r\n0\r\n#FALSE#\r\n");
+        QTest::newRow("beyond 16 bits")
+            << QByteArray("0\r\n86385\r\n") << QByteArray("0\r\n86385\r\n60\r\n0\r\n#FALSE#\r\n");
+        QTest::newRow("only a top line")
+            << QByteArray("500\r\n") << QByteArray("500\r\n500\r\n60\r\n0\r\n#FALSE#\r\n");
+        QTest::newRow("no file") << QByteArray() << QByteArray("0\r\n0\r\n60\r\n0\r\n#FALSE#\r\n");
+    }
+    void unknownPlaceIsWrittenBack() {
+        QFETCH(QByteArray, positions);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("timerpos.txt"));
+        QVERIFY(positions.isNull() || writeFile(path, positions));
+        conteggo::PositionFile file(path);
+        AlarmSettings settings;
+        file.load().applyTo(settings);
+        QVERIFY(file.save(std::nullopt, settings));
+        QTEST(readAll(path), "written");
     }
 };
 

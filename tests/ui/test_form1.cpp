@@ -1,16 +1,12 @@
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include "form_bench.h"
+#include "palettes.h"
 #include "program_title.h"
 #include "progress_bar.h"
 
-using conteggo::CountFile;
 using conteggo::Form1;
-using conteggo::Number;
-using conteggo::PositionFile;
+using conteggo::ProgressBar;
 
 namespace {
 
@@ -22,13 +18,11 @@ struct Bench : FormBench {
     // Moves the clock to `seconds` past the start of the second and runs the tick.
     void tickAt(double seconds) {
         clock.setSeconds(seconds);
-        form->Timer2_Timer();
+        fire("Timer2");
     }
+    QColor labelColour() const { return textColour(find<QLabel>("Label1")); }
+    float bar() const { return find<ProgressBar>("PB")->value(); }
 };
-
-QColor labelColour(const Form1& form) {
-    return form.Label1()->palette().color(QPalette::WindowText);
-}
 
 }  // namespace
 
@@ -67,33 +61,24 @@ class TestForm1 : public QObject {
         QFETCH(QByteArray, positions);
         QFETCH(bool, alarmOn);
         Bench bench;
-        if (!count.isNull()) {
-            QVERIFY(writeFile(bench.path("conteggo.txt"), count));
-        }
-        if (!positions.isNull()) {
-            QVERIFY(writeFile(bench.path("timerpos.txt"), positions));
-        }
-        Form1& form = bench.open();
+        Form1& form = bench.open(count, positions);
 
         QCOMPARE(form.windowTitle(), programTitle());
         QTEST(form.pos(), "place");
-        QTEST(form.Label1()->text(), "label");
+        QTEST(bench.count(), "label");
         QCOMPARE(form.height(), alarmOn ? 88 : 76);
         QCOMPARE(form.width(), 197);
-        QCOMPARE(form.PB()->isVisibleTo(&form), alarmOn);
-        QCOMPARE(form.suono()->isVisibleTo(&form), alarmOn);
-        QCOMPARE(form.suono2()->isVisibleTo(&form), !alarmOn);
-        QTEST(form.PB()->maximum(), "barMaximum");
-        QTEST(form.PB()->value(), "barValue");
-        QVERIFY(!form.stopwatch().attivo());
-        QVERIFY(form.parti()->isVisibleTo(&form));
-        QVERIFY(!form.ferma()->isVisibleTo(&form));
-        QVERIFY(form.azzera()->isEnabled());
-        QVERIFY(form.primop() && form.onTop());
-        QVERIFY(form.primopiano()->isVisibleTo(&form));
-        QVERIFY(!form.secondopiano()->isVisibleTo(&form));
-        QCOMPARE(form.oremin()->text(), QStringLiteral("H"));
-        QCOMPARE(labelColour(form), kBlue);
+        QCOMPARE(bench.shown("PB"), alarmOn);
+        QCOMPARE(bench.shown("suono"), alarmOn);
+        QCOMPARE(bench.shown("suono2"), !alarmOn);
+        QTEST(bench.find<ProgressBar>("PB")->maximum(), "barMaximum");
+        QTEST(bench.bar(), "barValue");
+        QVERIFY(bench.shown("parti") && !bench.running());
+        QVERIFY(bench.find("azzera")->isEnabled());
+        QVERIFY(staysOnTop(form));
+        QVERIFY(bench.shown("primopiano") && !bench.shown("secondopiano"));
+        QCOMPARE(bench.find("oremin")->text(), QStringLiteral("H"));
+        QCOMPARE(bench.labelColour(), kBlue);
         // Start-up reads; it never writes. A file it could not understand is only kept aside.
         QCOMPARE(QFile::exists(bench.path("conteggo.txt")) ||
                      QFile::exists(bench.path("conteggo.illeggibile.txt")),
@@ -102,64 +87,61 @@ class TestForm1 : public QObject {
 
     void startTickStop() {
         Bench bench;
-        QVERIFY(writeFile(bench.path("conteggo.txt"), "60\r\n"));
-        Form1& form = bench.open();
+        Form1& form = bench.open("60\r\n");
+        auto* tick = bench.find<QTimer>("Timer2");
         bench.clock.setMilliseconds(1000 * 1000 + 400);
-        form.parti_Click();
-        QVERIFY(form.Timer1()->isActive() && form.Timer2()->isActive());
-        QCOMPARE(form.Timer2()->interval(), 605);  // just after the next whole second
-        QVERIFY(!form.parti()->isVisibleTo(&form) && form.ferma()->isVisibleTo(&form));
-        QVERIFY(!form.azzera()->isEnabled());
-        QVERIFY(!form.suono()->isEnabled() && !form.suono2()->isEnabled());
-        QCOMPARE(labelColour(form), kRed);
-        QCOMPARE(form.Label1()->text(), QStringLiteral("0:01:00"));  // unchanged until a tick
+        bench.click("parti");
+        QVERIFY(bench.find<QTimer>("Timer1")->isActive() && tick->isActive());
+        QCOMPARE(tick->interval(), 605);  // just after the next whole second
+        QVERIFY(!bench.shown("parti") && bench.running());
+        QVERIFY(!bench.find("azzera")->isEnabled());
+        QVERIFY(!bench.find("suono")->isEnabled() && !bench.find("suono2")->isEnabled());
+        QCOMPARE(bench.labelColour(), kRed);
+        QCOMPARE(bench.count(), QStringLiteral("0:01:00"));  // unchanged until a tick
         QCOMPARE(form.windowTitle(), programTitle());
 
         bench.tickAt(1001.005);
-        QCOMPARE(form.Label1()->text(), QStringLiteral("0:01:01"));
+        QCOMPARE(bench.count(), QStringLiteral("0:01:01"));
         QCOMPARE(form.windowTitle(), QStringLiteral("0:01:01"));
-        QCOMPARE(form.Timer2()->interval(), 1000);
+        QCOMPARE(tick->interval(), 1000);
 
         // The toggle shows the base in the new mode until the next tick.
-        form.oremin_Click();
-        QCOMPARE(form.oremin()->text(), QStringLiteral("m"));
-        QCOMPARE(form.Label1()->text(), QStringLiteral("1:00"));
+        bench.click("oremin");
+        QCOMPARE(bench.find("oremin")->text(), QStringLiteral("m"));
+        QCOMPARE(bench.count(), QStringLiteral("1:00"));
+        QCOMPARE(form.windowTitle(), QStringLiteral("0:01:01"));
         bench.tickAt(1016.2);
-        QCOMPARE(form.Label1()->text(), QStringLiteral("1:16"));
+        QCOMPARE(bench.count(), QStringLiteral("1:16"));
 
-        form.Timer1_Timer();  // the autosave writes the running count
+        bench.fire("Timer1");  // the autosave writes the running count
         QCOMPARE(readAll(bench.path("conteggo.txt")), QByteArray("76\r\n"));
 
         bench.clock.setSeconds(1020.9);
-        form.ferma_Click();
-        QCOMPARE(form.Label1()->text(), QStringLiteral("1:20"));
-        QCOMPARE(labelColour(form), kBlue);
+        bench.click("ferma");
+        QCOMPARE(bench.count(), QStringLiteral("1:20"));
+        QCOMPARE(bench.labelColour(), kBlue);
         QCOMPARE(readAll(bench.path("conteggo.txt")), QByteArray("80\r\n"));
-        QVERIFY(!form.Timer1()->isActive() && !form.Timer2()->isActive());
+        QVERIFY(!bench.find<QTimer>("Timer1")->isActive() && !tick->isActive());
         QCOMPARE(form.windowTitle(), programTitle());
-        QVERIFY(form.parti()->isVisibleTo(&form) && !form.ferma()->isVisibleTo(&form));
-        QVERIFY(form.azzera()->isEnabled() && form.suono2()->isEnabled());
+        QVERIFY(bench.shown("parti") && !bench.running());
+        QVERIFY(bench.find("azzera")->isEnabled() && bench.find("suono2")->isEnabled());
     }
 
     void resetWritesTheLiteralZero() {
         Bench bench;
-        QVERIFY(writeFile(bench.path("conteggo.txt"), "3725\r\n"));
-        QVERIFY(writeFile(bench.path("timerpos.txt"), "0\r\n0\r\n60\r\n0\r\n#TRUE#\r\n"));
-        Form1& form = bench.open();
-        form.oremin_Click();
-        QCOMPARE(form.PB()->value(), 5.0f);
-        form.azzera_Click();
-        QCOMPARE(form.Label1()->text(), QStringLiteral("0:00:00"));  // even in minutes mode
+        bench.open("3725\r\n", "0\r\n0\r\n60\r\n0\r\n#TRUE#\r\n");
+        bench.click("oremin");
+        QCOMPARE(bench.bar(), 5.0f);
+        bench.click("azzera");
+        QCOMPARE(bench.count(), QStringLiteral("0:00:00"));  // even in minutes mode
         QCOMPARE(readAll(bench.path("conteggo.txt")), QByteArray("0\r\n"));
-        QCOMPARE(form.PB()->value(), 0.0f);
-        QCOMPARE(form.stopwatch().tempo(), Number::int16(0));
+        QCOMPARE(bench.bar(), 0.0f);
     }
 
     void alarmDuringARun() {
         Bench bench;
-        QVERIFY(writeFile(bench.path("timerpos.txt"), "0\r\n0\r\n60\r\n10\r\n#TRUE#\r\n"));
-        Form1& form = bench.open();
-        form.parti_Click();
+        bench.open({}, "0\r\n0\r\n60\r\n10\r\n#TRUE#\r\n");
+        bench.click("parti");
         QStringList expected;
         for (int second = 1; second <= 125; ++second) {
             bench.tickAt(1000 + second + 0.01);
@@ -170,11 +152,11 @@ class TestForm1 : public QObject {
                 expected << QStringLiteral("suono2.wav");
             }
             if (second == 60) {
-                QCOMPARE(form.PB()->value(), 60.0f);
+                QCOMPARE(bench.bar(), 60.0f);
             }
         }
         QCOMPARE(bench.player.played, expected);
-        QCOMPARE(form.PB()->value(), 5.0f);
+        QCOMPARE(bench.bar(), 5.0f);
         // A late tick that jumps over the next multiple still rings, once.
         bench.tickAt(1000 + 185.5);
         bench.tickAt(1000 + 185.9);
@@ -183,9 +165,8 @@ class TestForm1 : public QObject {
 
     void closingWritesBothFiles() {
         Bench bench;
-        QVERIFY(writeFile(bench.path("timerpos.txt"), "3000\r\n4500\r\n90\r\n30\r\n#TRUE#\r\n"));
-        Form1& form = bench.open();
-        form.parti_Click();
+        Form1& form = bench.open({}, "3000\r\n4500\r\n90\r\n30\r\n#TRUE#\r\n");
+        bench.click("parti");
         bench.clock.setSeconds(1042.5);
         form.close();  // while running: the running count is saved
         QCOMPARE(readAll(bench.path("timerpos.txt")),
@@ -202,31 +183,40 @@ class TestForm1 : public QObject {
         QCOMPARE(readAll(bench.path("conteggo.txt")), QByteArray("0\r\n"));
     }
 
+    // Both modal windows open outside the top layer; the wish comes back after them.
     void onTopToggleAndModalBracket() {
         Bench bench;
+        int opened = 0;
+        int openedOnTop = 0;
+        bench.modalWindows.showInformation = [&](QWidget* form) {
+            ++opened;
+            openedOnTop += staysOnTop(*form) ? 1 : 0;
+        };
+        bench.modalWindows.askAlarmSettings = [&](const conteggo::AlarmSettings&, QWidget* form) {
+            bench.modalWindows.showInformation(form);
+            return std::optional<conteggo::AlarmSettings>();
+        };
         Form1& form = bench.open();
-        form.primopiano_Click();
-        QVERIFY(!form.primop() && !form.onTop());
-        QVERIFY(form.secondopiano()->isVisibleTo(&form) && !form.primopiano()->isVisibleTo(&form));
-        form.secondopiano_Click();
-        QVERIFY(form.primop() && form.onTop());
+        bench.click("primopiano");
+        QVERIFY(!staysOnTop(form));
+        QVERIFY(bench.shown("secondopiano") && !bench.shown("primopiano"));
+        bench.click("secondopiano");
+        QVERIFY(staysOnTop(form));
 
-        for (bool wish : {true, false}) {
-            if (form.primop() != wish) {
-                wish ? form.secondopiano_Click() : form.primopiano_Click();
-            }
-            bool onTopWhileOpen = true;
-            form.modalBracket([&] { onTopWhileOpen = form.onTop(); });
-            QVERIFY(!onTopWhileOpen);
-            QCOMPARE(form.primop(), wish);
-            QCOMPARE(form.onTop(), wish);
-            QCOMPARE(form.primopiano()->isVisibleTo(&form), wish);
+        for (const char* wish : {"primopiano", "secondopiano"}) {
+            QTest::mouseClick(bench.find<QLabel>("Image1"), Qt::LeftButton);
+            bench.click("suono2");
+            QVERIFY(bench.shown(wish));
+            QCOMPARE(staysOnTop(form), bench.shown("primopiano"));
+            bench.click(wish);  // the other wish for the next round
         }
+        QCOMPARE(opened, 4);
+        QCOMPARE(openedOnTop, 0);
     }
 
     // The bar fills its share of the width from the left, whatever the float range.
     void progressBarDrawsItsShare() {
-        conteggo::ProgressBar bar;
+        ProgressBar bar;
         bar.resize(200, 12);
         bar.setMaximum(60.6f);
         bar.setValue(15.15f);
@@ -243,14 +233,14 @@ class TestForm1 : public QObject {
         Form1& form = bench.open();
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        QCOMPARE(QApplication::focusWidget(), form.parti());
+        QCOMPARE(QApplication::focusWidget(), bench.find("parti"));
         QTest::keyClick(&form, Qt::Key_Return);
-        QVERIFY(form.stopwatch().attivo());
+        QVERIFY(bench.running());
 
-        form.oremin()->setFocus();
-        QTest::keyClick(form.oremin(), Qt::Key_Enter);
-        QCOMPARE(form.oremin()->text(), QStringLiteral("m"));
-        QVERIFY(form.stopwatch().attivo());
+        bench.find("oremin")->setFocus();
+        QTest::keyClick(bench.find("oremin"), Qt::Key_Enter);
+        QCOMPARE(bench.find("oremin")->text(), QStringLiteral("m"));
+        QVERIFY(bench.running());
         form.close();
     }
 };

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "clickable_label.h"
 #include "form_bench.h"
 #include "infomio.h"
 #include "pictures.h"
@@ -27,38 +26,34 @@ class TestHiDpi : public QObject {
   private slots:
     void initTestCase() { QCOMPARE(qApp->devicePixelRatio(), 2.0); }
 
+    // Rows named after the buttons.
     void buttonsDrawTheirDoubleSizePicture_data() {
-        QTest::addColumn<QString>("button");
-        for (const char* name :
-             {"parti", "ferma", "azzera", "primopiano", "secondopiano", "suono", "suono2"}) {
-            QTest::newRow(name) << QString::fromLatin1(name);
-        }
+        QTest::addColumn<QByteArray>("picture");
+        QTest::newRow("parti") << QByteArray("play");
+        QTest::newRow("ferma") << QByteArray("stop");
+        QTest::newRow("azzera") << QByteArray("reset");
+        QTest::newRow("primopiano") << QByteArray("eye_open");
+        QTest::newRow("secondopiano") << QByteArray("eye_closed");
+        QTest::newRow("suono") << QByteArray("speaker");
+        QTest::newRow("suono2") << QByteArray("speaker_off");
     }
 
     void buttonsDrawTheirDoubleSizePicture() {
-        QFETCH(QString, button);
+        QFETCH(QByteArray, picture);
         FormBench bench;
-        Form1& form = bench.open();
-        const QHash<QString, std::pair<QPushButton*, const char*>> buttons{
-            {QStringLiteral("parti"), {form.parti(), "play"}},
-            {QStringLiteral("ferma"), {form.ferma(), "stop"}},
-            {QStringLiteral("azzera"), {form.azzera(), "reset"}},
-            {QStringLiteral("primopiano"), {form.primopiano(), "eye_open"}},
-            {QStringLiteral("secondopiano"), {form.secondopiano(), "eye_closed"}},
-            {QStringLiteral("suono"), {form.suono(), "speaker"}},
-            {QStringLiteral("suono2"), {form.suono2(), "speaker_off"}}};
-        const auto [widget, name] = buttons.value(button);
+        bench.open();
+        const QPushButton* widget = bench.find(QTest::currentDataTag());
         const QPixmap drawn = widget->icon().pixmap(widget->iconSize(), 2.0);
         QCOMPARE(drawn.size(), QSize(64, 64));
         QCOMPARE(drawn.devicePixelRatio(), 2.0);
-        QCOMPARE(asImage(drawn), QImage(conteggo::picture(name, 32, 2))
+        QCOMPARE(asImage(drawn), QImage(conteggo::picture(picture.constData(), 32, 2))
                                      .convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 
     void labelsHoldDoubleSizePictures() {
         FormBench bench;
-        Form1& form = bench.open();
-        const QPixmap glyph = form.Image1()->pixmap();
+        bench.open();
+        const QPixmap glyph = bench.find<QLabel>("Image1")->pixmap();
         QCOMPARE(glyph.devicePixelRatio(), 2.0);
         QCOMPARE(glyph.size(), QSize(32, 32));
         QCOMPARE(asImage(glyph), QImage(conteggo::picture("info_glyph", 16, 2))

@@ -14,9 +14,7 @@
 #include "infomio.h"
 #include "screen_placement.h"
 
-using conteggo::CountFile;
 using conteggo::Form1;
-using conteggo::PositionFile;
 using Screens = QList<QRect>;
 
 namespace {
@@ -29,16 +27,6 @@ QRect assumedFrame(const Form1& form) {
     return QRect(form.pos(),
                  form.size() + QSize(0, form.style()->pixelMetric(QStyle::PM_TitleBarHeight)));
 }
-
-struct Bench : FormBench {
-    // With no positions (a null array) start-up finds no file.
-    Form1& openWith(const QByteArray& positions, bool positionKnown = true) {
-        if (!positions.isNull() && !writeFile(path("timerpos.txt"), positions)) {
-            qFatal("cannot write the scratch position file");
-        }
-        return open([positionKnown](Form1& window) { window.setPositionKnown(positionKnown); });
-    }
-};
 
 }  // namespace
 
@@ -129,8 +117,8 @@ class TestScreenPlacement : public QObject {
     void startUp() {
         QFETCH(QByteArray, positions);
         QFETCH(QPoint, place);
-        Bench bench;
-        Form1& form = bench.openWith(positions);
+        FormBench bench;
+        Form1& form = bench.open({}, positions);
         if (place.x() >= 0) {
             QCOMPARE(form.x(), place.x());
         }
@@ -142,10 +130,9 @@ class TestScreenPlacement : public QObject {
     }
 
     void modalWindowsOpenOnTheMainWindowsScreen() {
-        Bench bench;
-        Form1& form = bench.openWith(QByteArray("600\r\n45000\r\n"));
-        QCOMPARE(conteggo::Dialog(form.alarm(), &form).geometry().topLeft(),
-                 QPoint(1920 + 184, 250));
+        FormBench bench;
+        Form1& form = bench.open({}, "600\r\n45000\r\n");
+        QCOMPARE(conteggo::Dialog({}, &form).geometry().topLeft(), QPoint(1920 + 184, 250));
         conteggo::infomio info(QString(), &form);
         info.show();
         QVERIFY(QTest::qWaitForWindowExposed(&info));
@@ -161,8 +148,8 @@ class TestScreenPlacement : public QObject {
     }
     void shownWindowComesBack() {
         QFETCH(int, change);
-        Bench bench;
-        Form1& form = bench.openWith(QByteArray("600\r\n45000\r\n"));
+        FormBench bench;
+        Form1& form = bench.open({}, "600\r\n45000\r\n");
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.move(3300, 40);  // where a third monitor used to be
@@ -178,31 +165,6 @@ class TestScreenPlacement : public QObject {
         QTRY_VERIFY(kB.contains(form.frameGeometry()));
         QCOMPARE(form.frameGeometry().right(), kB.right());  // a known frame needs no room
         QCOMPARE(form.y(), 40);
-    }
-
-    // Where the platform tells no window place, lines 1 and 2 go back as they came.
-    void unknownPlaceIsWrittenBack_data() {
-        QTest::addColumn<QByteArray>("positions");
-        QTest::addColumn<QByteArray>("written");
-        QTest::newRow("whole file") << QByteArray("2460\r\n8715\r\n300\r\n60\r\n#TRUE#\r\n")
-                                    << QByteArray("2460\r\n8715\r\n300\r\n60\r\n#TRUE#\r\n");
-        QTest::newRow("window above the screen")
-            << QByteArray("-450\r\n-45\r\n300\r\n60\r\n#TRUE#\r\n")
-            << QByteArray("-450\r\n-45\r\n60\r\n0\r\n#FALSE#\r\n");
-        QTest::newRow("beyond 16 bits")
-            << QByteArray("0\r\n86385\r\n") << QByteArray("0\r\n86385\r\n60\r\n0\r\n#FALSE#\r\n");
-        QTest::newRow("only a top line")
-            << QByteArray("500\r\n") << QByteArray("500\r\n500\r\n60\r\n0\r\n#FALSE#\r\n");
-        QTest::newRow("no file") << QByteArray() << QByteArray("0\r\n0\r\n60\r\n0\r\n#FALSE#\r\n");
-    }
-    void unknownPlaceIsWrittenBack() {
-        QFETCH(QByteArray, positions);
-        Bench bench;
-        Form1& form = bench.openWith(positions, false);
-        form.move(-30, -3);  // what such a platform may report
-        form.close();
-        QTEST(readAll(bench.path("timerpos.txt")), "written");
-        QCOMPARE(readAll(bench.path("conteggo.txt")), QByteArray("0\r\n"));
     }
 };
 

@@ -1,0 +1,16 @@
+#include "error_box.h"
+
+#include <QLabel>
+
+namespace conteggo {
+
+std::unique_ptr<QMessageBox> errorBox(const QString& title, const QString& text, QWidget* parent) {
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    if (auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+        icon->setAccessibleName(QStringLiteral("Errore"));
+    }
+    return box;
+}
+
+}  // namespace conteggo
