@@ -2,6 +2,7 @@
 
 #include <xcb/xcb.h>
 
+#include <QCoreApplication>
 #include <QtGlobal>
 #include <algorithm>
 #include <cstdio>
@@ -34,6 +35,8 @@ struct HeldMessage {
 };
 
 std::vector<HeldMessage> held;
+QString noPluginLine;
+QString failedLine;
 QtMessageHandler previousHandler = nullptr;
 
 void holdOrFail(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -42,7 +45,7 @@ void holdOrFail(QtMsgType type, const QMessageLogContext& context, const QString
         const bool noPlugin = std::any_of(held.begin(), held.end(), [](const HeldMessage& m) {
             return m.text.startsWith(QLatin1String("Could not find the Qt platform plugin"));
         });
-        reportLine(platformFailureText(noPlugin));
+        reportLine(noPlugin ? noPluginLine : failedLine);
         std::_Exit(1);
     }
     held.push_back({type, context.file, context.line, context.function, context.category, text});
@@ -69,7 +72,9 @@ void passOn(const HeldMessage& m) {
 
 }  // namespace
 
-PlatformStartGuard::PlatformStartGuard() {
+PlatformStartGuard::PlatformStartGuard(QString noPlugin, QString failed) {
+    noPluginLine = std::move(noPlugin);
+    failedLine = std::move(failed);
     previousHandler = qInstallMessageHandler(holdOrFail);
 }
 
@@ -92,22 +97,27 @@ QString platformFailureText(bool noPlugin) {
     const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
     if (chosen.isEmpty() || chosen.startsWith("wayland")) {
         if (noPlugin) {
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "conteggo::Display",
                 "manca il plugin Wayland di Qt: installare il pacchetto qt6-wayland, "
                 "oppure avviare il programma sotto XWayland (con DISPLAY impostato)");
         }
-        return QStringLiteral("impossibile aprire lo schermo Wayland \"%1\"")
+        return QCoreApplication::translate("conteggo::Display",
+                                           "impossibile aprire lo schermo Wayland \"%1\"")
             .arg(QString::fromLocal8Bit(qgetenv("WAYLAND_DISPLAY")));
     }
     if (chosen.startsWith("xcb") && noPlugin) {
-        return QStringLiteral("manca il plugin X11 di Qt: reinstallare il pacchetto libqt6gui6");
+        return QCoreApplication::translate(
+            "conteggo::Display", "manca il plugin X11 di Qt: reinstallare il pacchetto libqt6gui6");
     }
     if (chosen.startsWith("xcb")) {
         // The X server went, or refused us, between the check before Qt started and now.
-        return QStringLiteral("impossibile aprire lo schermo \"%1\"")
+        return QCoreApplication::translate("conteggo::Display",
+                                           "impossibile aprire lo schermo \"%1\"")
             .arg(QString::fromLocal8Bit(qgetenv("DISPLAY")));
     }
-    return QStringLiteral("impossibile avviare la piattaforma grafica \"%1\" di Qt")
+    return QCoreApplication::translate("conteggo::Display",
+                                       "impossibile avviare la piattaforma grafica \"%1\" di Qt")
         .arg(QString::fromLocal8Bit(chosen));
 }
 
@@ -128,13 +138,16 @@ QString prepareDisplay(const QString& platformOption, const QString& displayOpti
         return {};  // the user's choice (wayland, offscreen, ...) is theirs to keep
     }
     if (chosen.isEmpty() && x11.isEmpty()) {
-        return wayland ? QString() : QStringLiteral("nessuno schermo: DISPLAY non è impostato");
+        return wayland ? QString()
+                       : QCoreApplication::translate("conteggo::Display",
+                                                     "nessuno schermo: DISPLAY non è impostato");
     }
     if (!canOpenX11(x11)) {
         if (chosen.isEmpty() && wayland) {
             return {};  // no X server beside Wayland: Qt's own choice will do
         }
-        return QStringLiteral("impossibile aprire lo schermo \"%1\"")
+        return QCoreApplication::translate("conteggo::Display",
+                                           "impossibile aprire lo schermo \"%1\"")
             .arg(QString::fromLocal8Bit(x11));
     }
     if (chosen.isEmpty()) {

@@ -17,7 +17,9 @@ QString prepareDisplay(const QString& platformOption = {}, const QString& displa
 // meanwhile is held back, and passed on once the platform has started.
 class PlatformStartGuard {
   public:
-    PlatformStartGuard();
+    // The lines for a platform without its plugin and for one that failed otherwise, worked out
+    // beforehand (see platformFailureText): when Qt fails, no translation can be read.
+    PlatformStartGuard(QString noPlugin, QString failed);
     ~PlatformStartGuard();
     PlatformStartGuard(const PlatformStartGuard&) = delete;
     PlatformStartGuard& operator=(const PlatformStartGuard&) = delete;

@@ -23,6 +23,8 @@ int main(int argc, char* argv[]) {
     conteggo::CommandLine command;
     conteggo::RuntimeFolder folder;
     std::optional<conteggo::InstanceLock> lock;
+    QString noPluginLine;  // what to say if Qt's platform cannot start
+    QString failedLine;
     {
         // Until the windows' application object exists: one for the texts' language and for the
         // verbs' socket.
@@ -55,14 +57,16 @@ int main(int argc, char* argv[]) {
             conteggo::reportLine(lock->error());
             return 1;
         }
+        const QString noDisplay = conteggo::prepareDisplay(command.platform, command.display);
+        if (!noDisplay.isEmpty()) {
+            conteggo::reportLine(noDisplay);
+            return 1;
+        }
+        noPluginLine = conteggo::platformFailureText(true);
+        failedLine = conteggo::platformFailureText(false);
     }
 
-    const QString noDisplay = conteggo::prepareDisplay(command.platform, command.display);
-    if (!noDisplay.isEmpty()) {
-        conteggo::reportLine(noDisplay);
-        return 1;
-    }
-    conteggo::PlatformStartGuard platformGuard;  // one line and status 1, not Qt's abort
+    conteggo::PlatformStartGuard platformGuard(noPluginLine, failedLine);  // not Qt's abort
     QApplication app(argc, argv);
     platformGuard.release();
     conteggo::installTranslations(app);

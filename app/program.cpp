@@ -16,7 +16,9 @@
 namespace conteggo {
 
 std::unique_ptr<QMessageBox> refusalBox() {
-    auto box = errorBox(QStringLiteral("info"), QStringLiteral("Conteggo è già in esecuzione"));
+    auto box =
+        errorBox(QCoreApplication::translate("conteggo::Program", "info"),
+                 QCoreApplication::translate("conteggo::Program", "Conteggo è già in esecuzione"));
     box->setAccessibleDescription(box->text());
     return box;
 }

@@ -382,59 +382,311 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>conteggo::CanberraPlayer</name>
     <message>
-        <location filename="../app/canberra_player.cpp" line="47"/>
+        <location filename="../app/canberra_player.cpp" line="46"/>
         <source>file non trovato</source>
         <translation>file not found</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="50"/>
+        <location filename="../app/canberra_player.cpp" line="49"/>
         <source>formato audio non riconosciuto</source>
         <translation>audio format not recognised</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="53"/>
+        <location filename="../app/canberra_player.cpp" line="52"/>
         <source>accesso negato</source>
         <translation>access denied</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="55"/>
+        <location filename="../app/canberra_player.cpp" line="54"/>
         <source>file troppo grande</source>
         <translation>file too large</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="60"/>
+        <location filename="../app/canberra_player.cpp" line="59"/>
         <source>server audio non disponibile</source>
         <translation>sound server not available</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="63"/>
+        <location filename="../app/canberra_player.cpp" line="62"/>
         <source>errore %1</source>
         <translation>error %1</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="76"/>
+        <location filename="../app/canberra_player.cpp" line="75"/>
         <source>%1 non trovato</source>
         <translation>%1 not found</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="82"/>
+        <location filename="../app/canberra_player.cpp" line="81"/>
         <source>nessun server audio (%1)</source>
         <translation>no sound server (%1)</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="127"/>
+        <location filename="../app/canberra_player.cpp" line="126"/>
         <source>Preavviso a %1: suono non riprodotto</source>
         <translation>Warning at %1: sound not played</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="129"/>
+        <location filename="../app/canberra_player.cpp" line="128"/>
         <source>Allarme a %1: suono non riprodotto</source>
         <translation>Alarm at %1: sound not played</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="143"/>
+        <location filename="../app/canberra_player.cpp" line="142"/>
         <source>suono non riprodotto: %1</source>
         <translation>sound not played: %1</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::Dialog</name>
+    <message>
+        <location filename="../ui/dialog.cpp" line="51"/>
+        <source>Imposta allarme</source>
+        <translation>Set alarm</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="64"/>
+        <source>Suono veramente?</source>
+        <translation>Really sound?</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="66"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="69"/>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="72"/>
+        <source>Ogni quanti minuti vuoi che suoni?</source>
+        <translation>Every how many minutes should it sound?</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="74"/>
+        <source>(solo quanto il timer è in funzione)</source>
+        <translation>(only while the timer is running)</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="75"/>
+        <source>Con che anticipo?</source>
+        <translation>How early a warning?</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.cpp" line="104"/>
+        <source>ERRORE</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <location filename="../ui/dialog.h" line="22"/>
+        <source>DATI ERRATI! (max 120)</source>
+        <translation>WRONG DATA! (max 120)</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::Display</name>
+    <message>
+        <location filename="../app/display_check.cpp" line="100"/>
+        <source>manca il plugin Wayland di Qt: installare il pacchetto qt6-wayland, oppure avviare il programma sotto XWayland (con DISPLAY impostato)</source>
+        <translation>Qt&apos;s Wayland plugin is missing: install the package qt6-wayland, or start the program under XWayland (with DISPLAY set)</translation>
+    </message>
+    <message>
+        <location filename="../app/display_check.cpp" line="105"/>
+        <source>impossibile aprire lo schermo Wayland &quot;%1&quot;</source>
+        <translation>cannot open the Wayland display &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../app/display_check.cpp" line="110"/>
+        <source>manca il plugin X11 di Qt: reinstallare il pacchetto libqt6gui6</source>
+        <translation>Qt&apos;s X11 plugin is missing: reinstall the package libqt6gui6</translation>
+    </message>
+    <message>
+        <location filename="../app/display_check.cpp" line="115"/>
+        <location filename="../app/display_check.cpp" line="149"/>
+        <source>impossibile aprire lo schermo &quot;%1&quot;</source>
+        <translation>cannot open the display &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../app/display_check.cpp" line="119"/>
+        <source>impossibile avviare la piattaforma grafica &quot;%1&quot; di Qt</source>
+        <translation>cannot start Qt&apos;s graphics platform &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../app/display_check.cpp" line="142"/>
+        <source>nessuno schermo: DISPLAY non è impostato</source>
+        <translation>no display: DISPLAY is not set</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::ErrorBox</name>
+    <message>
+        <location filename="../ui/error_box.cpp" line="12"/>
+        <source>Errore</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::Form1</name>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="73"/>
+        <source>PRIMO/SECONDO PIANO</source>
+        <translation>FOREGROUND/BACKGROUND</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="88"/>
+        <source>FORMATO ORARIO (h:m:s / m:s)</source>
+        <translation>TIME FORMAT (h:m:s / m:s)</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="90"/>
+        <source>STOP / PAUSA</source>
+        <translation>STOP / PAUSE</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="91"/>
+        <source>PARTI / RIPARTI</source>
+        <translation>START / RESTART</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="93"/>
+        <source>AZZERA</source>
+        <translation>RESET</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="95"/>
+        <source>SUONO?</source>
+        <translation>SOUND?</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="102"/>
+        <source>INFO</source>
+        <translation>INFO</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="185"/>
+        <source>Avvia</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="186"/>
+        <source>Ferma</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="187"/>
+        <source>Azzera</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="189"/>
+        <source>Sempre in primo piano: attivo</source>
+        <translation>Always on top: on</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="190"/>
+        <source>Sempre in primo piano: disattivo</source>
+        <translation>Always on top: off</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="191"/>
+        <source>Informazioni</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="192"/>
+        <source>Tempo trascorso</source>
+        <translation>Elapsed time</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="193"/>
+        <source>Avanzamento verso il prossimo suono</source>
+        <translation>Progress towards the next sound</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="201"/>
+        <source>Formato: minuti e secondi</source>
+        <translation>Format: minutes and seconds</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="202"/>
+        <source>Formato: ore, minuti e secondi</source>
+        <translation>Format: hours, minutes and seconds</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="205"/>
+        <source>ogni minuto</source>
+        <translation>every minute</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="206"/>
+        <source>ogni %1 minuti</source>
+        <translation>every %1 minutes</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="207"/>
+        <source>Allarme attivo, %1: impostazioni</source>
+        <translation>Alarm on, %1: settings</translation>
+    </message>
+    <message>
+        <location filename="../ui/form1_layout.cpp" line="208"/>
+        <source>Allarme spento: impostazioni</source>
+        <translation>Alarm off: settings</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::Program</name>
+    <message>
+        <location filename="../app/program.cpp" line="20"/>
+        <source>info</source>
+        <translation>info</translation>
+    </message>
+    <message>
+        <location filename="../app/program.cpp" line="21"/>
+        <source>Conteggo è già in esecuzione</source>
+        <translation>Conteggo is already running</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::ProgressBar</name>
+    <message>
+        <location filename="../ui/progress_bar.cpp" line="39"/>
+        <source>%1 di %2 secondi</source>
+        <translation>%1 of %2 seconds</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::infomio</name>
+    <message>
+        <location filename="../ui/infomio.cpp" line="31"/>
+        <source>INFO</source>
+        <translation>INFO</translation>
+    </message>
+    <message>
+        <location filename="../ui/infomio.cpp" line="45"/>
+        <source>Un cronometro per il tuo lavoro</source>
+        <translation>A stopwatch for your work</translation>
+    </message>
+    <message>
+        <location filename="../ui/infomio.cpp" line="48"/>
+        <source>COME FUNZIONA:</source>
+        <translation>HOW IT WORKS:</translation>
+    </message>
+    <message>
+        <location filename="../ui/infomio.cpp" line="49"/>
+        <source>Il tempo viene salvato automaticamente nel file conteggo.txt ogni 30 secondi o quando lo si ferma o lo si azzera o quando si esce.</source>
+        <translation>The time is saved automatically in the file conteggo.txt every 30 seconds, when it is stopped or reset, and on exit.</translation>
+    </message>
+    <message>
+        <location filename="../ui/infomio.cpp" line="52"/>
+        <source>La posizione e l&apos;allarme vengono salvati nel file timerpos.txt quando si esce.</source>
+        <translation>The position and the alarm are saved in the file timerpos.txt on exit.</translation>
+    </message>
+    <message>
+        <location filename="../ui/infomio.cpp" line="55"/>
+        <source>Simbolo delle informazioni</source>
+        <translation>Information symbol</translation>
     </message>
 </context>
 </TS>

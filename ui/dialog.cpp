@@ -48,7 +48,7 @@ Dialog::Dialog(const AlarmSettings& settings, QWidget* parent)
 }
 
 void Dialog::buildControls() {
-    setWindowTitle(QStringLiteral("Imposta allarme"));
+    setWindowTitle(tr("Imposta allarme"));
     setWindowIcon(pictureIcon("speaker", 32));
     // The client area at 2760, 3750 twips from the corner of the main window's screen; not
     // centred.
@@ -61,19 +61,18 @@ void Dialog::buildControls() {
     text1_->setGeometry(twipsRect(240, 240, 615, 285));
     text2_ = new QLineEdit(this);
     text2_->setGeometry(twipsRect(240, 600, 615, 285));
-    check1_ = new QCheckBox(QStringLiteral("Suono veramente?"), this);
+    check1_ = new QCheckBox(tr("Suono veramente?"), this);
     check1_->setGeometry(twipsRect(240, 960, 2055, 375));
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setGeometry(twipsRect(4080, 240, 1215, 375));
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Annulla"), this);
+    cancelButton_ = new QPushButton(tr("Annulla"), this);
     cancelButton_->setGeometry(twipsRect(4080, 720, 1215, 375));
-    QLabel* label1 = label(QStringLiteral("Ogni quanti minuti vuoi che suoni?"),
-                           twipsRect(960, 285, 2895, 300), this);
-    QLabel* label2 = label(QStringLiteral("(solo quanto il timer è in funzione)"),
-                           twipsRect(480, 1320, 2655, 255), this);
-    QLabel* label3 =
-        label(QStringLiteral("Con che anticipo?"), twipsRect(960, 630, 2415, 255), this);
+    QLabel* label1 =
+        label(tr("Ogni quanti minuti vuoi che suoni?"), twipsRect(960, 285, 2895, 300), this);
+    QLabel* label2 =
+        label(tr("(solo quanto il timer è in funzione)"), twipsRect(480, 1320, 2655, 255), this);
+    QLabel* label3 = label(tr("Con che anticipo?"), twipsRect(960, 630, 2415, 255), this);
     // The labels name the boxes beside them, for screen readers too.
     label1->setBuddy(text1_);
     label3->setBuddy(text2_);
@@ -102,7 +101,7 @@ void Dialog::OKButton_Click() {
     const std::optional<AlarmSettings> chosen =
         alarmFromInput(readBox(text1_), readBox(text2_), check1_->checkState() == Qt::Checked);
     if (!chosen) {
-        errorBox(QStringLiteral("ERRORE"), QString::fromUtf8(kErrorText), this)->exec();
+        errorBox(tr("ERRORE"), tr(kErrorText), this)->exec();
         return;
     }
     // The opener reshapes the main window to the new settings once the dialog has closed.

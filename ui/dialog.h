@@ -19,7 +19,7 @@ class Dialog : public QDialog {
     Q_OBJECT
 
   public:
-    static constexpr const char* kErrorText = "DATI ERRATI! (max 120)";
+    static constexpr const char* kErrorText = QT_TR_NOOP("DATI ERRATI! (max 120)");
 
     Dialog(const AlarmSettings& settings, QWidget* parent);
 

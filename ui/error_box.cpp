@@ -1,5 +1,6 @@
 #include "error_box.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace conteggo {
@@ -8,7 +9,7 @@ std::unique_ptr<QMessageBox> errorBox(const QString& title, const QString& text,
     auto box =
         std::make_unique<QMessageBox>(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
     if (auto* icon = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
-        icon->setAccessibleName(QStringLiteral("Errore"));
+        icon->setAccessibleName(QCoreApplication::translate("conteggo::ErrorBox", "Errore"));
     }
     return box;
 }

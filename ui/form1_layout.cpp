@@ -70,7 +70,7 @@ void Form1::buildControls() {
     const QRect left = twipsRect(120, 480, 610, 610);
     const QRect second = twipsRect(840, 480, 610, 610);
     const QRect third = twipsRect(1560, 480, 610, 610);
-    const QString onTopTip = QStringLiteral("PRIMO/SECONDO PIANO");
+    const QString onTopTip = tr("PRIMO/SECONDO PIANO");
 
     suono2_ = pictureButton(this, "suono2", second, "speaker_off", {});
     primopiano_ = pictureButton(this, "primopiano", left, "eye_open", onTopTip);
@@ -85,22 +85,21 @@ void Form1::buildControls() {
     showModeCaption();
     oremin_->setGeometry(twipsRect(2590, 120, 300, 300));
     oremin_->setFont(uiFont(true));
-    oremin_->setToolTip(QStringLiteral("FORMATO ORARIO (h:m:s / m:s)"));
+    oremin_->setToolTip(tr("FORMATO ORARIO (h:m:s / m:s)"));
 
-    ferma_ = pictureButton(this, "ferma", third, "stop", QStringLiteral("STOP / PAUSA"));
-    parti_ = pictureButton(this, "parti", third, "play", QStringLiteral("PARTI / RIPARTI"));
+    ferma_ = pictureButton(this, "ferma", third, "stop", tr("STOP / PAUSA"));
+    parti_ = pictureButton(this, "parti", third, "play", tr("PARTI / RIPARTI"));
     parti_->setDefault(true);
-    azzera_ = pictureButton(this, "azzera", twipsRect(2280, 480, 610, 610), "reset",
-                            QStringLiteral("AZZERA"));
+    azzera_ = pictureButton(this, "azzera", twipsRect(2280, 480, 610, 610), "reset", tr("AZZERA"));
     secondopiano_ = pictureButton(this, "secondopiano", left, "eye_closed", onTopTip);
-    suono_ = pictureButton(this, "suono", second, "speaker", QStringLiteral("SUONO?"));
+    suono_ = pictureButton(this, "suono", second, "speaker", tr("SUONO?"));
     suono_->hide();
 
     image1_ = named(new ClickableLabel(this), "Image1");
     image1_->setGeometry(twipsRect(120, 120, 300, 300));
     image1_->setPixmap(picturePixmap("info_glyph", 16, image1_->devicePixelRatioF()));
     image1_->setAlignment(Qt::AlignCenter);
-    image1_->setToolTip(QStringLiteral("INFO"));
+    image1_->setToolTip(tr("INFO"));
     image1_->setCursor(Qt::PointingHandCursor);
 
     label1_ = named(new QLabel(QStringLiteral("0:00:00"), this), "Label1");
@@ -183,15 +182,15 @@ void Form1::applyPaletteColours() {
 // What a screen reader says of each control. The tool tips stay as they are; a name says
 // what the control does, and the stateful ones say the state too.
 void Form1::nameControls() {
-    parti_->setAccessibleName(QStringLiteral("Avvia"));
-    ferma_->setAccessibleName(QStringLiteral("Ferma"));
-    azzera_->setAccessibleName(QStringLiteral("Azzera"));
+    parti_->setAccessibleName(tr("Avvia"));
+    ferma_->setAccessibleName(tr("Ferma"));
+    azzera_->setAccessibleName(tr("Azzera"));
     // The two eye buttons take turns: the one shown says whether the window stays on top.
-    primopiano_->setAccessibleName(QStringLiteral("Sempre in primo piano: attivo"));
-    secondopiano_->setAccessibleName(QStringLiteral("Sempre in primo piano: disattivo"));
-    image1_->setAccessibleName(QStringLiteral("Informazioni"));
-    label1_->setAccessibleDescription(QStringLiteral("Tempo trascorso"));  // the name is the count
-    pb_->setAccessibleName(QStringLiteral("Avanzamento verso il prossimo suono"));
+    primopiano_->setAccessibleName(tr("Sempre in primo piano: attivo"));
+    secondopiano_->setAccessibleName(tr("Sempre in primo piano: disattivo"));
+    image1_->setAccessibleName(tr("Informazioni"));
+    label1_->setAccessibleDescription(tr("Tempo trascorso"));  // the name is the count
+    pb_->setAccessibleName(tr("Avanzamento verso il prossimo suono"));
     refreshStatefulNames();
 }
 
@@ -199,14 +198,14 @@ void Form1::refreshStatefulNames() {
     if (oremin_ == nullptr || suono_ == nullptr) {
         return;  // still being built
     }
-    oremin_->setAccessibleName(mode_.oremie() ? QStringLiteral("Formato: minuti e secondi")
-                                              : QStringLiteral("Formato: ore, minuti e secondi"));
+    oremin_->setAccessibleName(mode_.oremie() ? tr("Formato: minuti e secondi")
+                                              : tr("Formato: ore, minuti e secondi"));
     const double minutes = alarm_.intervallo.toDouble() / 60;
-    const QString every =
-        minutes == 1 ? QStringLiteral("ogni minuto")
-                     : QStringLiteral("ogni %1 minuti").arg(QLocale().toString(minutes, 'g', 15));
-    suono_->setAccessibleName(QStringLiteral("Allarme attivo, %1: impostazioni").arg(every));
-    suono2_->setAccessibleName(QStringLiteral("Allarme spento: impostazioni"));
+    const QString every = minutes == 1
+                              ? tr("ogni minuto")
+                              : tr("ogni %1 minuti").arg(QLocale().toString(minutes, 'g', 15));
+    suono_->setAccessibleName(tr("Allarme attivo, %1: impostazioni").arg(every));
+    suono2_->setAccessibleName(tr("Allarme spento: impostazioni"));
 }
 
 }  // namespace conteggo

@@ -28,7 +28,7 @@ QLabel* label(const QString& text, const QRect& geometry, QWidget* parent) {
 infomio::infomio(const QString& title, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setWindowTitle(QStringLiteral("INFO"));
+    setWindowTitle(tr("INFO"));
     setWindowIcon(pictureIcon("question", 32));
     setFixedSize(twipsRect(0, 0, 4275, 2985).size());
 
@@ -41,18 +41,18 @@ infomio::infomio(const QString& title, QWidget* parent)
     QFont bold = version->font();
     bold.setBold(true);
     version->setFont(bold);
-    QLabel* credits = label(QStringLiteral("Un cronometro per il tuo lavoro"),
-                            twipsRect(1080, 480, 3015, 375), this);
+    QLabel* credits =
+        label(tr("Un cronometro per il tuo lavoro"), twipsRect(1080, 480, 3015, 375), this);
     QLabel* address =
         label(QStringLiteral("conteggo.example.org"), twipsRect(1080, 840, 2295, 255), this);
-    label(QStringLiteral("COME FUNZIONA:"), twipsRect(240, 1320, 1815, 255), this);
-    label(QStringLiteral("Il tempo viene salvato automaticamente nel file conteggo.txt ogni 30 "
-                         "secondi o quando lo si ferma o lo si azzera o quando si esce."),
+    label(tr("COME FUNZIONA:"), twipsRect(240, 1320, 1815, 255), this);
+    label(tr("Il tempo viene salvato automaticamente nel file conteggo.txt ogni 30 "
+             "secondi o quando lo si ferma o lo si azzera o quando si esce."),
           twipsRect(240, 1680, 3495, 735), this);
-    label(QStringLiteral("La posizione e l'allarme vengono salvati nel file "
-                         "timerpos.txt quando si esce."),
+    label(tr("La posizione e l'allarme vengono salvati nel file "
+             "timerpos.txt quando si esce."),
           twipsRect(240, 2400, 3495, 495), this);
-    picture1->setAccessibleName(QStringLiteral("Simbolo delle informazioni"));
+    picture1->setAccessibleName(tr("Simbolo delle informazioni"));
     colouredLines_ = {
         {version, QColor(192, 0, 0)}, {credits, QColor(128, 0, 0)}, {address, QColor(0, 0, 128)}};
     applyPaletteColours();

@@ -36,7 +36,7 @@ void ProgressBar::setValue(float value) {
 void ProgressBar::announce() {
     const QLocale locale;
     setAccessibleDescription(
-        QStringLiteral("%1 di %2 secondi")
+        tr("%1 di %2 secondi")
             .arg(locale.toString(value_, 'g', 7), locale.toString(maximum_, 'g', 7)));
 }
 
