@@ -3,7 +3,8 @@
 # docs/screenshot-alarm-off.png (first start, no files), docs/screenshot-alarm-on.png
 # (alarm every 5 minutes with a 1-minute warning, count at 1:02:05), and the alarm-on window
 # at 200 % (docs/screenshot-200-percent.png) and under the dark Adwaita style
-# (docs/screenshot-dark.png).
+# (docs/screenshot-dark.png); then in English (-en) and Italian (-it) the alarm-on window, the
+# alarm dialog and the information window.
 # Usage: scripts/screenshot.sh
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -27,6 +28,7 @@ framed() { window_frame "$1"; }
 # Starts the program in a scratch folder holding the given files (name, contents, ...),
 # with $shot_env added to its environment, and saves its framed window to docs/NAME.png.
 shot_env=()
+open_with=() # X Y TITLE: the point of the main window to click, the title of what opens
 shoot() {
     local name=$1 work
     shift
@@ -42,6 +44,16 @@ shoot() {
     fi
     # The first paint: the window's picture holds still over two looks 0.2 s apart.
     poll 10 painted "$w"
+    if ((${#open_with[@]})); then
+        # A modal window, opened by a click on the main window: its picture instead.
+        click_at "$w" "${open_with[0]}" "${open_with[1]}"
+        if ! poll 10 window_shows "$started" "${open_with[2]}" || ! poll 10 framed "$found"; then
+            echo "no framed window ${open_with[2]} for $name: $why $frame_error" >&2
+            exit 1
+        fi
+        xdotool mousemove 1023 767
+        poll 10 painted "$found"
+    fi
 
     mkdir -p "$root/docs"
     import -window root -crop "${fw}x$fh+$fx+$fy" +repage -strip "$root/docs/$name.png" || exit 1
@@ -69,3 +81,15 @@ shot_env=(QT_SCALE_FACTOR=2)
 shoot screenshot-200-percent "${alarm_on[@]}"
 shot_env=(QT_STYLE_OVERRIDE=Adwaita-Dark)
 shoot screenshot-dark "${alarm_on[@]}"
+shot_env=()
+shoot screenshot-alarm-on-en "${alarm_on[@]}" # the Italian one is screenshot-alarm-on
+for language in it en; do
+    shot_env=()
+    [[ $language == en ]] && shot_env=(LANG=en_US.UTF-8)
+    title='^Imposta allarme$'
+    [[ $language == en ]] && title='^Set alarm$'
+    open_with=(76 52 "$title")
+    shoot "screenshot-dialog-$language" "${alarm_on[@]}"
+    open_with=(18 18 '^INFO$')
+    shoot "screenshot-information-$language" "${alarm_on[@]}"
+done
