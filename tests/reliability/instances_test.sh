@@ -101,8 +101,12 @@ round() {
     expect "$name: every other copy shows the refusal and waits" -- \
         saying "${#boxes[@]} refusals, ${#ended[@]} ended without one" \
         test "${#boxes[@]}" -eq $((copies - ${#mains[@]})) -a "${#ended[@]}" -eq 0
-    # SIGTERM ends a refusal as its OK does.
-    ((${#boxes[@]})) && kill -TERM "${boxes[0]}"
+    # SIGTERM ends a refusal as its OK does. That copy is gone before the other boxes are
+    # looked for: a window that vanishes while xdotool searches stops the search.
+    if ((${#boxes[@]})); then
+        kill -TERM "${boxes[0]}"
+        poll "$EXIT_WAIT" gone "${boxes[0]}"
+    fi
     for box in $(timeout 5 xdotool search --onlyvisible --name '^info$' 2>/dev/null); do
         activate "$box" && press Return
     done
