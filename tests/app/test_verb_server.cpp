@@ -26,26 +26,31 @@ namespace {
 
 constexpr int kDeadlineMs = 300;  // the server's wait for a message, short for the tests
 
-// A socket file with nobody listening, as a killed copy leaves it.
-bool makeStaleSocket(const QString& path) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
-    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd);
-    return bound;
-}
-
-// A process of the user "nobody" listening at `path`, bound while still root; its pid.
-pid_t listenAsNobody(const QString& path) {
+// A socket bound at `path`, nobody listening yet; -1 when it cannot be.
+int boundSocket(const QString& path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     const QByteArray name = QFile::encodeName(path);
     std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
     if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// A socket file with nobody listening, as a killed copy leaves it.
+bool makeStaleSocket(const QString& path) {
+    const int fd = boundSocket(path);
+    ::close(fd);
+    return fd >= 0;
+}
+
+// A process of the user "nobody" listening at `path`, bound while still root; its pid.
+pid_t listenAsNobody(const QString& path) {
+    const int fd = boundSocket(path);
+    if (fd < 0) {
         return -1;
     }
     int ready[2];
