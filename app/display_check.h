@@ -35,9 +35,10 @@ class PlatformStartGuard {
 QString platformFailureText(bool noPlugin);
 
 // On native Wayland, ends the process at once with `status`: Qt's Wayland plugin (6.4) now and
-// then waits for ever for its event thread while the application object is torn down, and a
-// copy that never ends keeps the next start out. Call it once everything is saved and the
-// instance lock is free; elsewhere it does nothing.
+// then waits for ever for its event thread while the application object is torn down (and
+// tearing down the windows is no safer), and a copy that never ends keeps the next start out.
+// Call it as soon as everything is saved; the instance lock goes with the process. Elsewhere it
+// does nothing.
 void endBeforeWaylandTeardown(int status);
 
 }  // namespace conteggo

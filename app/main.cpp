@@ -44,9 +44,12 @@ int main(int argc, char* argv[]) {
             conteggo::reportLine(folder.error);
             return 1;
         }
-        // Qt keeps its own runtime files there too, rather than warning and making a folder of
-        // its own.
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder.path));
+        // Without a runtime folder Qt would warn and make one of its own: it shares ours. One
+        // that is set stays, unsuitable for the lock or not: the desktop's Wayland and sound
+        // server sockets are found through it.
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder.path));
+        }
         lock.emplace(folder.lockPath());
         if (command.verb) {
             if (const std::optional<int> delivered =
@@ -88,6 +91,5 @@ int main(int argc, char* argv[]) {
         status = conteggo::runProgram(*lock, folder.socketPath(), clock, player, command.verb);
     }
     lock->release();
-    conteggo::endBeforeWaylandTeardown(status);  // saved, and the lock is free
     return status;
 }

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "error_box.h"
+#include "display_check.h"
 #include "form1.h"
 #include "instance_lock.h"
 #include "launch.h"
@@ -33,6 +34,7 @@ int runProgram(InstanceLock& lock, const QString& socketPath, const Clock& clock
         const std::unique_ptr<QMessageBox> box = refusalBox();
         QObject::connect(&ends, &TerminationSignals::received, box.get(), &QMessageBox::accept);
         box->exec();
+        endBeforeWaylandTeardown(0);
         return 0;
     }
     if (terminationRequested()) {
@@ -83,7 +85,9 @@ int runProgram(InstanceLock& lock, const QString& socketPath, const Clock& clock
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &verbs, &VerbServer::close);
     const int status = QApplication::exec();
     // The count must never be lost unseen: a closing that could not save says so in its status.
-    return form.closedAndSaved() ? status : 1;
+    const int ending = form.closedAndSaved() ? status : 1;
+    endBeforeWaylandTeardown(ending);  // before the windows are torn down
+    return ending;
 }
 
 }  // namespace conteggo
