@@ -6,8 +6,8 @@
 #include <QSessionManager>
 #include <QTimer>
 
-#include "error_box.h"
 #include "display_check.h"
+#include "error_box.h"
 #include "form1.h"
 #include "instance_lock.h"
 #include "launch.h"
