@@ -46,7 +46,9 @@ bool waitInSlices(const QLocalSocket& socket, const QDeadlineTimer& deadline, Wa
 }
 
 // The process at the other end of the connection runs as this user: asked of the connected
-// socket itself, so nothing put at the path meanwhile can pass for the program.
+// socket itself, so nothing put at the path meanwhile can pass for the program (on the
+// command's side), and no other user's process gets a verb in (on the copy's side, beside the
+// private folder and the socket's mode).
 bool peerIsThisUser(const QLocalSocket& socket) {
     ucred peer{};
     socklen_t size = sizeof peer;
@@ -119,16 +121,6 @@ std::optional<int> handOver(InstanceLock& lock, const QString& socketPath, Verb 
         }
         QThread::msleep(kRetryPauseMs);
     }
-}
-
-// The peer runs as this user. The socket's mode already keeps other users out; this also
-// covers a socket that ended up in a shared folder.
-bool sameUser(const QLocalSocket& socket) {
-    ucred peer{};
-    socklen_t size = sizeof peer;
-    const auto fd = static_cast<int>(socket.socketDescriptor());
-    return fd >= 0 && ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
-           peer.uid == ::getuid();
 }
 
 // The connection's other end has closed: the message was all it will ever send.
@@ -222,7 +214,7 @@ void VerbServer::acceptAll() {
 
 void VerbServer::take(QLocalSocket* socket) {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    if (!sameUser(*socket)) {
+    if (!peerIsThisUser(*socket)) {
         drop(socket, QCoreApplication::translate("Verbs", "connessione di un altro utente"));
         return;
     }
