@@ -88,38 +88,31 @@ class TestInstanceLock : public QObject {
         QTest::addColumn<bool>("otherUser");  // the folders are judged for another user
         QTest::addColumn<QString>("chosen");  // environment, perUser, own, or none
         QTest::addColumn<QString>("said");    // in the notice or the error
-        QTest::newRow("environment") << "folder"
-                                     << "folder"
-                                     << "none" << false << "environment"
-                                     << "";
-        QTest::newRow("no environment, as from cron") << "none"
-                                                      << "folder"
-                                                      << "none" << false << "perUser"
-                                                      << "";
-        QTest::newRow("relative") << "relative"
-                                  << "folder"
-                                  << "none" << false << "perUser"
-                                  << "non è un percorso assoluto";
-        QTest::newRow("open to others") << "open folder"
-                                        << "folder"
-                                        << "none" << false << "perUser"
-                                        << "permessi 755";
-        QTest::newRow("too long for a socket") << "long"
-                                               << "folder"
-                                               << "none" << false << "perUser"
-                                               << "troppo lungo";
-        QTest::newRow("own folder made") << "none"
-                                         << "none"
-                                         << "none" << false << "own"
-                                         << "";
-        QTest::newRow("own folder a link") << "none"
-                                           << "none"
-                                           << "link" << false << "none"
-                                           << "collegamento simbolico";
-        QTest::newRow("another user's") << "folder"
-                                        << "folder"
-                                        << "folder" << true << "none"
-                                        << "appartiene a un altro utente";
+        struct Row {
+            const char* name;
+            const char* environment;
+            const char* perUser;
+            const char* own;
+            bool otherUser;
+            const char* chosen;
+            const char* said;
+        };
+        const Row rows[] = {
+            {"environment", "folder", "folder", "none", false, "environment", ""},
+            {"no environment, as from cron", "none", "folder", "none", false, "perUser", ""},
+            {"relative", "relative", "folder", "none", false, "perUser", "percorso assoluto"},
+            {"open to others", "open folder", "folder", "none", false, "perUser", "permessi 755"},
+            {"too long for a socket", "long", "folder", "none", false, "perUser", "troppo lungo"},
+            {"own folder made", "none", "none", "none", false, "own", ""},
+            {"own folder a link", "none", "none", "link", false, "none", "collegamento"},
+            {"another user's", "folder", "folder", "folder", true, "none", "un altro utente"},
+        };
+        for (const Row& row : rows) {
+            QTest::newRow(row.name)
+                << QString::fromUtf8(row.environment) << QString::fromUtf8(row.perUser)
+                << QString::fromUtf8(row.own) << row.otherUser << QString::fromUtf8(row.chosen)
+                << QString::fromUtf8(row.said);
+        }
     }
     void runtimeFolder() {
         QFETCH(QString, environment);

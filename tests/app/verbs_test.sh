@@ -266,7 +266,8 @@ frozen_copy() {
     expect "$name: a waiting command ends on SIGTERM" -- saying "status $ended" test $ended -eq 143
     kill -CONT "$started"
     expect "$name: resumed, it answers" -- verb_gives show 0
-    expect "$name: the toggle given up on never happened" -- title_is "$w" "$TITLE"
+    # Owned by test_verb_server (a sender that has gone).
+    matrix && expect "$name: the toggle given up on never happened" -- title_is "$w" "$TITLE"
     end_copy
 }
 
