@@ -55,14 +55,7 @@ uint32_t launchTime(const QByteArray& startupId) {
 }  // namespace
 
 Launch Launch::fromEnvironment() {
-    Launch launch{qgetenv("DESKTOP_STARTUP_ID"), qgetenv("XDG_ACTIVATION_TOKEN")};
-    if (!isLaunchValue(launch.startupId)) {
-        launch.startupId.clear();
-    }
-    if (!isLaunchValue(launch.activationToken)) {
-        launch.activationToken.clear();
-    }
-    return launch;
+    return {qgetenv("DESKTOP_STARTUP_ID"), qgetenv("XDG_ACTIVATION_TOKEN")};
 }
 
 bool isLaunchValue(const QByteArray& value) {

@@ -14,7 +14,7 @@ struct Launch {
     QByteArray startupId;        // DESKTOP_STARTUP_ID
     QByteArray activationToken;  // XDG_ACTIVATION_TOKEN
 
-    // This process's own, from its environment.
+    // This process's own, from its environment; a message carries only the valid ones.
     static Launch fromEnvironment();
     bool isEmpty() const { return startupId.isEmpty() && activationToken.isEmpty(); }
 };

@@ -48,11 +48,6 @@ std::optional<QString> unsuitable(const QString& path, uid_t uid) {
     return std::nullopt;
 }
 
-bool exists(const QString& path) {
-    struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
-}
-
 // Makes the program's own folder, private from its first moment; false with the reason.
 bool makeOwnFolder(const QString& path, QString& whyNot) {
     const QByteArray name = QFile::encodeName(path);
@@ -87,7 +82,7 @@ RuntimeFolder chooseRuntimeFolder(const RuntimePlaces& places) {
             QCoreApplication::translate("RuntimeFolder", "XDG_RUNTIME_DIR non usata (%1: %2)")
                 .arg(QDir::toNativeSeparators(places.environment), *why);
     }
-    if (exists(places.perUser) && !unsuitable(places.perUser, places.uid)) {
+    if (!unsuitable(places.perUser, places.uid)) {
         folder.path = places.perUser;
         return folder;
     }
