@@ -1,14 +1,17 @@
 #include "canberra_player.h"
 
 #include <canberra.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QPointer>
+#include <cerrno>
 
 #include "desktop_notifier.h"
+#include "name_lookup.h"
 #include "report_line.h"
+#include "system_error.h"
 
 namespace conteggo {
 
@@ -16,6 +19,9 @@ CanberraPlayer::~CanberraPlayer() {
     // Waits for libcanberra's thread: no verdict comes after this.
     if (context_ != nullptr) {
         ca_context_destroy(context_);
+    }
+    for (const Request& request : std::as_const(playing_)) {
+        ::close(request.fd);
     }
 }
 
@@ -66,17 +72,26 @@ QString canberraErrorText(int error) {
 }  // namespace
 
 void CanberraPlayer::play(const QString& fileName, const QString& countText) {
+    // The sound is opened here, without blocking and through none of another user's links, and
+    // libcanberra reads this very file through the descriptor: nothing swapped in under the
+    // name (a pipe, a link) can hold the window or be played instead.
+    int error = 0;
     QString path = QDir::current().absoluteFilePath(fileName);
-    if (!QFileInfo(path).isFile() && !defaultsFolder_.isEmpty()) {
+    int fd = openForReading(path, error);
+    if (fd < 0 && !defaultsFolder_.isEmpty()) {
         path = QDir(defaultsFolder_).absoluteFilePath(fileName);
+        fd = openForReading(path, error);
     }
-    if (!QFileInfo(path).isFile()) {
+    if (fd < 0) {
         failed(fileName, countText,
-               QCoreApplication::translate("conteggo::CanberraPlayer", "%1 non trovato")
-                   .arg(fileName));
+               error == ENOENT
+                   ? QCoreApplication::translate("conteggo::CanberraPlayer", "%1 non trovato")
+                         .arg(fileName)
+                   : QStringLiteral("%1: %2").arg(path, systemErrorText(error)));
         return;
     }
     if (const int result = connect(); result != CA_SUCCESS) {
+        ::close(fd);
         failed(fileName, countText,
                QCoreApplication::translate("conteggo::CanberraPlayer", "nessun server audio (%1)")
                    .arg(canberraErrorText(result)));
@@ -84,12 +99,13 @@ void CanberraPlayer::play(const QString& fileName, const QString& countText) {
     }
     // No caching: the user may replace the file while the program runs. libcanberra refuses a
     // file it cannot read as a sound at once; a failure while playing comes later, from its
-    // thread.
+    // thread. The descriptor stays open until then.
     const uint32_t id = ++lastId_;
-    playing_.insert(id, {fileName, countText, path});
+    playing_.insert(id, {fileName, countText, path, fd});
     ca_proplist* properties = nullptr;
     ca_proplist_create(&properties);
-    ca_proplist_sets(properties, CA_PROP_MEDIA_FILENAME, path.toLocal8Bit().constData());
+    ca_proplist_sets(properties, CA_PROP_MEDIA_FILENAME,
+                     QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData());
     ca_proplist_sets(properties, CA_PROP_CANBERRA_CACHE_CONTROL, "never");
     const int result = ca_context_play_full(context_, id, properties, &finished, this);
     ca_proplist_destroy(properties);
@@ -108,6 +124,9 @@ void CanberraPlayer::finished(ca_context*, uint32_t id, int result, void* player
 // reports through the callback) finds nothing left to do.
 void CanberraPlayer::judge(uint32_t id, int result) {
     const Request request = playing_.take(id);
+    if (request.fd >= 0) {
+        ::close(request.fd);  // only read from: nothing to lose
+    }
     if (request.fileName.isEmpty() || result == CA_SUCCESS || result == CA_ERROR_CANCELED ||
         result == CA_ERROR_DESTROYED) {
         return;

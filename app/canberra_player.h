@@ -14,8 +14,9 @@ class Notifier;
 // Plays through libcanberra, which hands the file to the desktop's sound server and returns at
 // once. The connection is made on the first request, not at start-up, and tried again later
 // when no server was there. The file is looked up afresh at each request, so one put in the
-// working directory while the program runs is played; without one there, the program's own
-// default of the same name in `defaultsFolder` plays.
+// working directory while the program runs is played; without one there (or with something
+// there that is no regular file of the user's), the program's own default of the same name in
+// `defaultsFolder` plays.
 // A sound that cannot be played (no file, a file no sound can be read from, no server) is
 // reported through `notifier` with the count it was due at; without one, or when the desktop
 // has no notification service, in one line on standard error for the whole run.
@@ -36,6 +37,7 @@ class CanberraPlayer final : public SoundPlayer {
         QString fileName;
         QString countText;
         QString path;
+        int fd = -1;  // the file libcanberra reads, open until its verdict
     };
     int connect();  // libcanberra's result
     static void finished(ca_context* context, uint32_t id, int result, void* player);

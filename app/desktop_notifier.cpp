@@ -1,8 +1,11 @@
 #include "desktop_notifier.h"
 
+#include <sys/stat.h>
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QFile>
 #include <QVariantMap>
 #include <utility>
 
@@ -19,9 +22,31 @@ void DesktopNotifier::notify(const QString& summary, const QString& body,
     }
 }
 
+namespace {
+
+// The session bus the desktop runs, and never one of the program's own: Qt's sessionBus()
+// would have D-Bus start a bus that outlives the program when the session has none.
+QDBusConnection desktopBus() {
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+        return QDBusConnection::sessionBus();
+    }
+    // Where a systemd session keeps it when the variable is not passed on (a copy started
+    // from cron or a shell).
+    const QString socket = qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus");
+    struct stat info {};
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") &&
+        ::stat(QFile::encodeName(socket).constData(), &info) == 0 && S_ISSOCK(info.st_mode)) {
+        return QDBusConnection::connectToBus(QStringLiteral("unix:path=") + socket,
+                                             QStringLiteral("conteggo-session"));
+    }
+    return QDBusConnection(QStringLiteral("conteggo-no-bus"));  // never connected
+}
+
+}  // namespace
+
 void DesktopNotifier::send(Notice notice) {
     if (!bus_) {
-        bus_ = QDBusConnection::sessionBus();
+        bus_ = desktopBus();
     }
     if (!bus_->isConnected()) {
         notice.unavailable();

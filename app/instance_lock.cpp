@@ -78,4 +78,28 @@ InstanceLock::Outcome InstanceLock::tryAcquire() {
     return Outcome::Failed;
 }
 
+FolderLock::~FolderLock() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+bool FolderLock::tryAcquire(const QString& folder) {
+    if (fd_ >= 0) {
+        return true;
+    }
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return true;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        fd_ = fd;
+        return true;
+    }
+    const bool held = errno == EWOULDBLOCK;
+    ::close(fd);
+    return !held;
+}
+
 }  // namespace conteggo

@@ -34,4 +34,24 @@ class InstanceLock {
     QString error_;
 };
 
+// The working folder itself, locked (flock on the folder) by the copy that works in it, so that
+// two copies never work on the same files, whatever their environment: another runtime
+// folder, another TMPDIR, one started before the per-user folder appeared. Nothing is put in
+// the folder.
+class FolderLock {
+  public:
+    FolderLock() = default;
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+    // False only when a live copy holds `folder`. Where the system cannot lock it (a folder
+    // this user may not read, a network file system without locks) the per-user lock alone
+    // keeps copies apart, as it always has.
+    bool tryAcquire(const QString& folder);
+
+  private:
+    int fd_ = -1;
+};
+
 }  // namespace conteggo

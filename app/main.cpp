@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <optional>
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
     conteggo::CommandLine command;
     conteggo::RuntimeFolder folder;
     std::optional<conteggo::InstanceLock> lock;
+    conteggo::FolderLock folderLock;
     QString noPluginLine;  // what to say if Qt's platform cannot start
     QString failedLine;
     {
@@ -59,6 +61,11 @@ int main(int argc, char* argv[]) {
         } else if (lock->tryAcquire() == conteggo::InstanceLock::Outcome::Failed) {
             conteggo::reportLine(lock->error());
             return 1;
+        }
+        // A copy already working on this folder's files, whatever its runtime folder, refuses
+        // this one as a copy of the same runtime folder would.
+        if (lock->held() && !folderLock.tryAcquire(QDir::currentPath())) {
+            lock->release();
         }
         const QString noDisplay = conteggo::prepareDisplay(command.platform, command.display);
         if (!noDisplay.isEmpty()) {

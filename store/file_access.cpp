@@ -2,18 +2,17 @@
 
 #include <QCoreApplication>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <algorithm>
 #include <cerrno>
 
 #include "field_reader.h"
+#include "file_replace.h"
+#include "name_lookup.h"
 #include "report_line.h"
 #include "system_error.h"
 
@@ -49,9 +48,8 @@ bool reportFailure(const QString& path, const QString& reason) {
     return false;
 }
 
-QString errorAfter(int errorNumber, const char* fallback) {
-    return errorNumber != 0 ? systemErrorText(errorNumber)
-                            : QCoreApplication::translate("Files", fallback);
+QString foreignLinkText() {
+    return QCoreApplication::translate("Files", "è un collegamento simbolico di un altro utente");
 }
 
 bool onlyBlanks(QByteArrayView bytes) {
@@ -60,62 +58,6 @@ bool onlyBlanks(QByteArrayView bytes) {
     }
     return std::all_of(bytes.begin(), bytes.end(),
                        [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
-}
-
-// The new file takes the old one's owner and group, so that a run as root (or as another
-// member of the file's group) does not take the user's files away. A new file made by root
-// takes the folder's owner. Where the system refuses, the file stays ours.
-void keepOwner(const QSaveFile& file, const QString& path) {
-    struct stat old {};
-    const QByteArray name = QFile::encodeName(path);
-    if (::stat(name.constData(), &old) != 0) {
-        if (::geteuid() != 0 ||
-            ::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &old) != 0) {
-            return;
-        }
-    }
-    if (old.st_uid == ::geteuid() && old.st_gid == ::getegid()) {
-        return;
-    }
-    if (::fchown(file.handle(), old.st_uid, old.st_gid) != 0) {
-        [[maybe_unused]] const int groupOnly =
-            ::fchown(file.handle(), static_cast<uid_t>(-1), old.st_gid);
-    }
-}
-
-bool replaceFile(const QString& path, const QByteArray& bytes) {
-    // QFileInfo follows links, so a link to /dev/zero counts as the device it points to.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
-        return reportFailure(path, QCoreApplication::translate("Files", "non è un file regolare"));
-    }
-    if (target.exists() && !target.isWritable()) {
-        return reportFailure(path,
-                             QCoreApplication::translate("Files", "il file è in sola lettura"));
-    }
-    QSaveFile file(path);  // never falls back to writing the target in place
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        return reportFailure(
-            path,
-            errorAfter(errno, QT_TRANSLATE_NOOP("Files", "impossibile creare il file temporaneo")));
-    }
-    keepOwner(file, path);
-    // A full disk shows only when the buffer is flushed, and commit() would then still put the
-    // short file in place: flush first, and keep the old file when anything failed.
-    // Returning without a commit discards the temporary file.
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        return reportFailure(path,
-                             errorAfter(errno, QT_TRANSLATE_NOOP("Files", "errore di scrittura")));
-    }
-    errno = 0;
-    if (!file.commit()) {
-        return reportFailure(
-            path, errorAfter(errno, QT_TRANSLATE_NOOP("Files", "errore nel sostituire il file")));
-    }
-    failingFiles().remove(path);
-    return true;
 }
 
 }  // namespace
@@ -132,53 +74,84 @@ QString keptAsideName(const QString& path, int number) {
 StoredFile::StoredFile(QString path) : path_(std::move(path)) {}
 
 std::optional<QByteArray> StoredFile::read() {
-    if (!QFileInfo(path_).isFile()) {
+    const NameLookup found = lookUpName(path_);
+    read_ = found.path;
+    switch (found.kind) {
+        case NameLookup::Kind::Missing:
+        case NameLookup::Kind::Other:  // left alone, and never replaced
+            return std::nullopt;
+        case NameLookup::Kind::ForeignLink:
+            keepAside(found.path, foreignLinkText());
+            return std::nullopt;
+        case NameLookup::Kind::Failed:
+            keepAside(found.path, systemErrorText(found.error));
+            return std::nullopt;
+        case NameLookup::Kind::Regular:
+            break;
+    }
+    int error = 0;
+    const int fd = openForReading(found, error);
+    if (fd < 0) {
+        keepAside(found.path, systemErrorText(error));
         return std::nullopt;
     }
-    QFile file(path_);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {  // read only what is asked
-        keepAside(errorAfter(errno, QT_TRANSLATE_NOOP("Files", "non si può leggere")));
+    // A read that fails is never taken for an empty or short file.
+    QByteArray bytes(kReadBytes, '\0');
+    qsizetype size = 0;
+    while (size < bytes.size()) {
+        const ssize_t got =
+            ::read(fd, bytes.data() + size, static_cast<size_t>(bytes.size() - size));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            error = got < 0 ? errno : 0;
+            break;
+        }
+        size += got;
+    }
+    if (::close(fd) != 0 && error == 0 && errno != EINTR) {
+        error = errno;
+    }
+    if (error != 0) {
+        keepAside(found.path, systemErrorText(error));
         return std::nullopt;
     }
-    return file.read(kReadBytes);
+    bytes.truncate(size);
+    return bytes;
 }
 
 void StoredFile::notUnderstood(const QByteArray& bytes, const QString& why) {
     if (!onlyBlanks(bytes)) {
-        keepAside(why);
+        keepAside(read_, why);
     }
 }
 
-void StoredFile::keepAside(const QString& why) {
-    mustKeepAside_ = true;
+void StoredFile::keepAside(const QString& what, const QString& why) {
+    keepAside_ = what;
     QString whyNot;
-    const QString what = QCoreApplication::translate("Files", "%1 non è stato compreso (%2)")
+    const QString line = QCoreApplication::translate("Files", "%1 non è stato compreso (%2)")
                              .arg(shownPath(path_), why);
     if (const std::optional<QString> kept = moveAside(whyNot)) {
         reportLine(QCoreApplication::translate("Files", "%1: il vecchio file è conservato come %2")
-                       .arg(what, shownPath(*kept)));
+                       .arg(line, shownPath(*kept)));
     } else {
         reportLine(QCoreApplication::translate(
                        "Files", "%1 e non si può conservare a parte (%2): non sarà sostituito")
-                       .arg(what, whyNot));
+                       .arg(line, whyNot));
     }
 }
 
 std::optional<QString> StoredFile::moveAside(QString& whyNot) {
     for (int number = 1; number <= kMaxKeptAside; ++number) {
-        const QString kept = keptAsideName(path_, number);
-        if (QFileInfo::exists(kept) || QFileInfo(kept).isSymLink()) {
-            continue;  // never over one kept earlier
-        }
-        QFile file(path_);
-        errno = 0;
-        if (file.rename(kept)) {  // refuses to replace a file that appeared meanwhile
-            mustKeepAside_ = false;
+        const QString kept = keptAsideName(keepAside_, number);
+        const int error = renameUnlessTaken(keepAside_, kept);
+        if (error == 0) {
+            keepAside_.clear();
             return kept;
         }
-        if (!QFileInfo::exists(kept)) {
-            whyNot = errorAfter(errno, QT_TRANSLATE_NOOP("Files", "impossibile rinominarlo"));
+        if (error != EEXIST) {  // never over one kept earlier
+            whyNot = systemErrorText(error);
             return std::nullopt;
         }
     }
@@ -187,7 +160,11 @@ std::optional<QString> StoredFile::moveAside(QString& whyNot) {
 }
 
 bool StoredFile::replace(const QByteArray& bytes) {
-    if (mustKeepAside_) {
+    NameLookup found = lookUpName(path_);
+    if (found.kind == NameLookup::Kind::ForeignLink && keepAside_.isEmpty()) {
+        keepAside_ = found.path;  // put there since start-up: never written through
+    }
+    if (!keepAside_.isEmpty()) {
         QString whyNot;
         const std::optional<QString> kept = moveAside(whyNot);
         if (!kept) {
@@ -198,8 +175,29 @@ bool StoredFile::replace(const QByteArray& bytes) {
         }
         reportLine(QCoreApplication::translate("Files", "il vecchio %1 è conservato come %2")
                        .arg(shownPath(path_), shownPath(*kept)));
+        found = lookUpName(path_);
     }
-    return replaceFile(path_, bytes);
+    std::optional<QString> failure;
+    switch (found.kind) {
+        case NameLookup::Kind::Regular:
+        case NameLookup::Kind::Missing:
+            failure = replaceFile(found, bytes);
+            break;
+        case NameLookup::Kind::Other:
+            failure = QCoreApplication::translate("Files", "non è un file regolare");
+            break;
+        case NameLookup::Kind::ForeignLink:
+            failure = foreignLinkText();
+            break;
+        case NameLookup::Kind::Failed:
+            failure = systemErrorText(found.error);
+            break;
+    }
+    if (failure) {
+        return reportFailure(path_, *failure);
+    }
+    failingFiles().remove(path_);
+    return true;
 }
 
 }  // namespace conteggo

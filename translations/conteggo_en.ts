@@ -70,72 +70,57 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <translation>it does not start with a number</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="46"/>
+        <location filename="../store/file_access.cpp" line="45"/>
         <source>impossibile salvare %1: %2</source>
         <translation>cannot save %1: %2</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="90"/>
+        <location filename="../store/file_access.cpp" line="52"/>
+        <source>è un collegamento simbolico di un altro utente</source>
+        <translation>it is a symbolic link that belongs to another user</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="187"/>
         <source>non è un file regolare</source>
         <translation>not a regular file</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="94"/>
+        <location filename="../store/file_replace.cpp" line="103"/>
         <source>il file è in sola lettura</source>
         <translation>the file is read-only</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="101"/>
-        <source>impossibile creare il file temporaneo</source>
-        <translation>cannot create the temporary file</translation>
+        <location filename="../store/file_replace.cpp" line="132"/>
+        <source>la cartella non si può sincronizzare (%1)</source>
+        <translation>the folder could not be synced (%1)</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="110"/>
-        <source>errore di scrittura</source>
-        <translation>write error</translation>
-    </message>
-    <message>
-        <location filename="../store/file_access.cpp" line="115"/>
-        <source>errore nel sostituire il file</source>
-        <translation>error while replacing the file</translation>
-    </message>
-    <message>
-        <location filename="../store/file_access.cpp" line="141"/>
-        <source>non si può leggere</source>
-        <translation>it cannot be read</translation>
-    </message>
-    <message>
-        <location filename="../store/file_access.cpp" line="156"/>
+        <location filename="../store/file_access.cpp" line="133"/>
         <source>%1 non è stato compreso (%2)</source>
         <translation>%1 was not understood (%2)</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="159"/>
+        <location filename="../store/file_access.cpp" line="136"/>
         <source>%1: il vecchio file è conservato come %2</source>
         <translation>%1: the old file is kept as %2</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="162"/>
+        <location filename="../store/file_access.cpp" line="139"/>
         <source>%1 e non si può conservare a parte (%2): non sarà sostituito</source>
         <translation>%1 and cannot be kept aside (%2): it will not be replaced</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="181"/>
-        <source>impossibile rinominarlo</source>
-        <translation>cannot rename it</translation>
-    </message>
-    <message>
-        <location filename="../store/file_access.cpp" line="185"/>
+        <location filename="../store/file_access.cpp" line="158"/>
         <source>troppi file conservati</source>
         <translation>too many kept files</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="195"/>
+        <location filename="../store/file_access.cpp" line="172"/>
         <source>il file non compreso non si può conservare a parte (%1)</source>
         <translation>the file not understood cannot be kept aside (%1)</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="199"/>
+        <location filename="../store/file_access.cpp" line="176"/>
         <source>il vecchio %1 è conservato come %2</source>
         <translation>the old %1 is kept as %2</translation>
     </message>
@@ -188,12 +173,12 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <translation>its permissions are %1 instead of 700</translation>
     </message>
     <message>
-        <location filename="../app/runtime_path.cpp" line="71"/>
+        <location filename="../app/runtime_path.cpp" line="66"/>
         <source>cartella per l&apos;istanza non utilizzabile %1: %2</source>
         <translation>unusable instance folder %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/runtime_path.cpp" line="87"/>
+        <location filename="../app/runtime_path.cpp" line="82"/>
         <source>XDG_RUNTIME_DIR non usata (%1: %2)</source>
         <translation>XDG_RUNTIME_DIR not used (%1: %2)</translation>
     </message>
@@ -289,67 +274,67 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>Verbs</name>
     <message>
-        <location filename="../app/verb_channel.cpp" line="73"/>
+        <location filename="../app/verb_channel.cpp" line="75"/>
         <source>la copia in esecuzione non ha risposto</source>
         <translation>the running copy did not answer</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="92"/>
+        <location filename="../app/verb_channel.cpp" line="94"/>
         <source>Conteggo non è in esecuzione</source>
         <translation>Conteggo is not running</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="110"/>
+        <location filename="../app/verb_channel.cpp" line="112"/>
         <source>il socket %1 appartiene a un altro utente</source>
         <translation>the socket %1 belongs to another user</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="205"/>
+        <location filename="../app/verb_channel.cpp" line="197"/>
         <source>comandi da riga di comando non disponibili: socket %1: %2</source>
         <translation>command-line commands not available: socket %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="209"/>
+        <location filename="../app/verb_channel.cpp" line="201"/>
         <source>errore del socket</source>
         <translation>socket error</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="226"/>
+        <location filename="../app/verb_channel.cpp" line="218"/>
         <source>connessione di un altro utente</source>
         <translation>a connection from another user</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="231"/>
+        <location filename="../app/verb_channel.cpp" line="223"/>
         <source>troppe connessioni in attesa</source>
         <translation>too many waiting connections</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="243"/>
+        <location filename="../app/verb_channel.cpp" line="235"/>
         <source>nessun messaggio in tempo</source>
         <translation>no message in time</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="254"/>
+        <location filename="../app/verb_channel.cpp" line="246"/>
         <source>messaggio troppo lungo</source>
         <translation>message too long</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="267"/>
+        <location filename="../app/verb_channel.cpp" line="259"/>
         <source>messaggio non valido</source>
         <translation>invalid message</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="274"/>
+        <location filename="../app/verb_channel.cpp" line="266"/>
         <source>il comando non attende più la risposta</source>
         <translation>the command no longer waits for the answer</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="303"/>
+        <location filename="../app/verb_channel.cpp" line="295"/>
         <source>connessione scartata: %1</source>
         <translation>connection dropped: %1</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="308"/>
+        <location filename="../app/verb_channel.cpp" line="300"/>
         <source>connessioni scartate nell&apos;ultimo minuto: %1 (%2)</source>
         <translation>connections dropped in the last minute: %1 (%2)</translation>
     </message>
@@ -638,12 +623,12 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>conteggo::Program</name>
     <message>
-        <location filename="../app/program.cpp" line="20"/>
+        <location filename="../app/program.cpp" line="21"/>
         <source>info</source>
         <translation>info</translation>
     </message>
     <message>
-        <location filename="../app/program.cpp" line="21"/>
+        <location filename="../app/program.cpp" line="22"/>
         <source>Conteggo è già in esecuzione</source>
         <translation>Conteggo is already running</translation>
     </message>

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Many copies started at the same instant, for one user: exactly one shows its main window;
-# every other one shows the refusal ("info") and ends with status 0 once it is dismissed,
-# leaving the files alone. After a SIGKILL of the running copy the next start runs, and the
+# Many copies started at the same instant, for one user, in one folder, half of them with
+# another runtime folder: exactly one shows its main window; every other one shows the refusal
+# ("info") and ends with status 0 once it is dismissed, leaving the files alone. After a SIGKILL of the running copy the next start runs, and the
 # next round's copies start on that dead copy's lock.
 # Usage: instances_test.sh PATH_TO_CONTEGGO [ROUNDS] [COPIES]   (2 rounds of 20 in CI)
 set -u
@@ -14,6 +14,8 @@ copies=${3:-20}
 
 work=$(new_dir work)
 runtime=$(new_dir runtime)
+# As a copy started from a shell with another XDG_RUNTIME_DIR, or before /run/user/UID was there.
+other_runtime=$(new_dir other-runtime)
 printf '42\r\n' >"$work/conteggo.txt"
 printf '1500\r\n1500\r\n60\r\n0\r\n#FALSE#\r\n' >"$work/timerpos.txt"
 fingerprint() { (cd "$work" && md5sum conteggo.txt timerpos.txt && stat -c '%n %.9Y' ./*) 2>&1; }
@@ -31,6 +33,7 @@ burst() {
         (
             exec 9>&-
             read -r _ <"$top/go"
+            ((i % 2)) && runtime=$other_runtime
             cd "$work" && XDG_RUNTIME_DIR="$runtime" exec "$app" >/dev/null 2>"$top/copy$i.err"
         ) &
         burst_pids+=($!)

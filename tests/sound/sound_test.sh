@@ -2,7 +2,7 @@
 # Listens to what the real program sends to a real sound server: a private PulseAudio with a
 # null sink whose monitor is recorded while the program counts under its alarm. The ring and the
 # advance warning must sound at their moments of counted time, with silence in between; a ring
-# file that is nowhere to be found must stay silent and be reported once.
+# file that is no sound (a pipe) must stay silent, hold nothing up and be reported once.
 # Usage: sound_test.sh PATH_TO_CONTEGGO
 set -u
 # shellcheck source=SCRIPTDIR/../support/harness.sh
@@ -280,14 +280,16 @@ default_sounds() {
         "$(grep '^Conteggo:' "$top/$name.err" | head -n 3 | tr '\n' '|')" test "$lines" -eq 0
 }
 
-# A copy of the program with no defaults beside it, in a folder with the warning only: the
-# warning still plays, the rings are silent and reported once.
-missing_ring() {
-    local name="missing ring" work bin lines all
+# A copy of the program with no defaults beside it, in a folder with the warning and a pipe in
+# the ring's place (as another user could put there in a shared folder): the program never
+# waits on the pipe, the warning still plays, the rings are silent and reported once.
+ring_file_a_pipe() {
+    local name="ring file a pipe" work bin lines all
     work=$(new_dir work)
     bin=$(new_dir bin)
     cp "$app" "$bin/conteggo"
     cp "$defaults/suono1.wav" "$work/"
+    mkfifo "$work/suono2.wav"
     run_alarm "$name" "$bin/conteggo" "$work" 4 2 0:00:12 || return
     judge "$name" "$(moments 4 2 "$final" none)" "$defaults/suono2.wav" "$work/suono1.wav"
     lines=$(own_lines "$top/$name.err")
@@ -310,6 +312,6 @@ scenario() {
 }
 
 scenario default_sounds
-scenario missing_ring
+scenario ring_file_a_pipe
 
 report_end
