@@ -22,11 +22,7 @@ void DesktopNotifier::notify(const QString& summary, const QString& body,
     }
 }
 
-namespace {
-
-// The session bus the desktop runs, and never one of the program's own: Qt's sessionBus()
-// would have D-Bus start a bus that outlives the program when the session has none.
-QDBusConnection desktopBus() {
+QDBusConnection desktopSessionBus() {
     if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
         return QDBusConnection::sessionBus();
     }
@@ -42,11 +38,9 @@ QDBusConnection desktopBus() {
     return QDBusConnection(QStringLiteral("conteggo-no-bus"));  // never connected
 }
 
-}  // namespace
-
 void DesktopNotifier::send(Notice notice) {
     if (!bus_) {
-        bus_ = desktopBus();
+        bus_ = desktopSessionBus();
     }
     if (!bus_->isConnected()) {
         notice.unavailable();

@@ -8,6 +8,10 @@
 
 namespace conteggo {
 
+// The session bus the desktop runs, and never one of the program's own: Qt's sessionBus()
+// would have D-Bus start a bus that outlives the program when the session has none.
+QDBusConnection desktopSessionBus();
+
 // Shows a notice on the desktop, each one in place of the one before.
 class Notifier {
   public:

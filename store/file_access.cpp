@@ -110,9 +110,9 @@ std::optional<QByteArray> StoredFile::read() {
         }
         size += got;
     }
-    if (::close(fd) != 0 && error == 0 && errno != EINTR) {
-        error = errno;
-    }
+    // An error the close reports is one of writing (NFS and quotas report them there): it says
+    // nothing of bytes already read.
+    [[maybe_unused]] const int closed = ::close(fd);
     if (error != 0) {
         keepAside(found.path, systemErrorText(error));
         return std::nullopt;

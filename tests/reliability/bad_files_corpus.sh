@@ -11,6 +11,7 @@
 #                     pipe), which the program must leave alone and report in one line
 #   expect_kept       the files whose first value the program cannot understand: each must be
 #                     kept aside as NAME.illeggibile.txt, byte for byte, with one line each
+#   expect_untouched  other files in DIR that must stay byte for byte as they were
 # Run on its own, it lays every case out under the folder given: bad_files_corpus.sh DIR
 
 # shellcheck disable=SC2034  # the expectations are read by the test that sources this file
@@ -18,7 +19,7 @@
 BAD_FILE_CASES=(good noise nul_bytes huge_lines beyond_ranges negative_beyond_ranges
     twenty_nines not_numbers boolean_for_number number_for_boolean lone_cr lone_lf blank_lines
     empty sparse_100mb unreadable count_is_folder positions_is_folder count_is_dev_zero
-    positions_is_dev_zero count_is_pipe positions_is_pipe)
+    positions_is_dev_zero count_is_pipe positions_is_pipe count_is_strangers_link)
 
 readonly GOOD_COUNT=$'3725\r\n'
 readonly GOOD_POSITIONS=$'2460\r\n8715\r\n300\r\n60\r\n#TRUE#\r\n'
@@ -46,6 +47,7 @@ make_bad_files() {
     expect_positions=$GOOD_EXPECTED
     in_the_way=""
     expect_kept=""
+    expect_untouched=""
     printf '%s' "$GOOD_COUNT" >"$count"
     printf '%s' "$GOOD_POSITIONS" >"$positions"
     case $name in
@@ -160,6 +162,20 @@ make_bad_files() {
         in_the_way=$([[ $name == count_* ]] && echo conteggo.txt || echo timerpos.txt)
         rm -f -- "$dir/$in_the_way"
         mkfifo "$dir/$in_the_way"
+        ;;
+    count_is_strangers_link)
+        # Another user's link, in a folder others can write to, at a private file of ours: it
+        # is never read or written through, only kept aside. Only root can make one.
+        if ((EUID == 0)); then
+            printf 'PRIVATE KEY MATERIAL\r\n' >"$dir/private"
+            chmod 600 "$dir/private"
+            chmod 1777 "$dir"
+            ln -sf private "$count"
+            chown -h 65534:65534 "$count"
+            expect_count=0
+            expect_kept="conteggo.txt"
+            expect_untouched="private"
+        fi
         ;;
     *)
         echo "no such case: $name" >&2

@@ -103,6 +103,7 @@ shown_or_gone() { window_shows "$1" '^Conteggo' || { gone "$1" && found=""; }; }
 # failing to connect to the X server.
 run_case() {
     local name=$1 work runtime start before="" pid errors reports step=$poll_step sums kept
+    local untouched
     failure=""
     started_ms=""
     x_refused=""
@@ -111,6 +112,7 @@ run_case() {
     make_bad_files "$name" "$work" || { failure="the corpus could not be made"; return; }
     [[ -n $in_the_way ]] && before=$(describe "$work/$in_the_way")
     sums=$(kept_sums "$work" "$expect_kept")
+    untouched=$(kept_sums "$work" "$expect_untouched")
 
     start=${EPOCHREALTIME/./}
     start_app "$work" XDG_RUNTIME_DIR="$runtime"
@@ -152,6 +154,8 @@ run_case() {
     kept=$(($(wc -w <<<"$expect_kept") + (${#in_the_way} ? 1 : 0)))
     if [[ $(kept_sums "$work" "$expect_kept" kept) != "$sums" ]]; then
         failure="not kept aside byte for byte: $expect_kept ($(cd "$work" && echo *))"
+    elif [[ $(kept_sums "$work" "$expect_untouched") != "$untouched" ]]; then
+        failure="$expect_untouched changed"
     elif ((reports != kept)); then
         failure="$reports lines on stderr, not $kept: $errors"
     elif [[ -n $in_the_way && $(describe "$work/$in_the_way") != "$before" ]]; then

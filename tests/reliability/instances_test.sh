@@ -29,12 +29,13 @@ burst() {
     mkfifo "$top/go"
     exec 9<>"$top/go"
     burst_pids=()
+    local runtimes=("$runtime" "$other_runtime")
     for ((i = 0; i < copies; i++)); do
         (
             exec 9>&-
             read -r _ <"$top/go"
-            ((i % 2)) && runtime=$other_runtime
-            cd "$work" && XDG_RUNTIME_DIR="$runtime" exec "$app" >/dev/null 2>"$top/copy$i.err"
+            cd "$work" && XDG_RUNTIME_DIR="${runtimes[i % 2]}" exec "$app" >/dev/null \
+                2>"$top/copy$i.err"
         ) &
         burst_pids+=($!)
         track_app $!

@@ -65,6 +65,17 @@ class TestSoundNotice : public QObject {
         bus.kill();
         bus.waitForFinished();
     }
+
+    // Without a session bus, none is started for a notice: Qt's own would have D-Bus launch one
+    // that outlives the program.
+    void noSessionBusNoneStarted() {
+        QTemporaryDir runtime;
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        const QDBusConnection bus = conteggo::desktopSessionBus();
+        QVERIFY(!bus.isConnected());
+        QVERIFY(bus.name() != QLatin1String("qt_default_session_bus"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSoundNotice)

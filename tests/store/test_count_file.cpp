@@ -185,6 +185,22 @@ class TestCountFile : public QObject {
         QCOMPARE(info.st_uid, root ? 65534u : ::geteuid());
     }
 
+    // A link of the user's own (a count kept in a synced folder) is read and replaced at its
+    // target, in the target's folder, and stays a link.
+    void ownLinkLeadsToItsTarget() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("synced")));
+        const QString target = dir.filePath(QStringLiteral("synced/conteggo.txt"));
+        const QString path = dir.filePath(QStringLiteral("conteggo.txt"));
+        QVERIFY(writeFile(target, "3725\r\n"));
+        QVERIFY(QFile::link(QStringLiteral("synced/conteggo.txt"), path));
+        CountFile file(path);
+        QCOMPARE(describe(file.load().value_or(Number())), QStringLiteral("Int16 3725"));
+        QVERIFY(file.save(Number::int16(6)));
+        QCOMPARE(readAll(target), QByteArray("6\r\n"));
+        QCOMPARE(QFile::symLinkTarget(path), target);
+    }
+
     // A file that keeps failing is reported once, and again after it was saved in between.
     void repeatedFailureReportedOnce() {
         QTemporaryDir dir;
