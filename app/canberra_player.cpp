@@ -71,7 +71,9 @@ QString canberraErrorText(int error) {
 
 }  // namespace
 
-void CanberraPlayer::play(const QString& fileName, const QString& countText) {
+void CanberraPlayer::play(Sound sound, const QString& countText) {
+    const QString fileName =
+        sound == Sound::Warning ? QStringLiteral("suono1.wav") : QStringLiteral("suono2.wav");
     // The sound is opened here, without blocking and through none of another user's links, and
     // libcanberra reads this very file through the descriptor: nothing swapped in under the
     // name (a pipe, a link) can hold the window or be played instead.
@@ -83,7 +85,7 @@ void CanberraPlayer::play(const QString& fileName, const QString& countText) {
         fd = openForReading(path, error);
     }
     if (fd < 0) {
-        failed(fileName, countText,
+        failed(sound, countText,
                error == ENOENT
                    ? QCoreApplication::translate("conteggo::CanberraPlayer", "%1 non trovato")
                          .arg(fileName)
@@ -92,7 +94,7 @@ void CanberraPlayer::play(const QString& fileName, const QString& countText) {
     }
     if (const int result = connect(); result != CA_SUCCESS) {
         ::close(fd);
-        failed(fileName, countText,
+        failed(sound, countText,
                QCoreApplication::translate("conteggo::CanberraPlayer", "nessun server audio (%1)")
                    .arg(canberraErrorText(result)));
         return;
@@ -101,7 +103,7 @@ void CanberraPlayer::play(const QString& fileName, const QString& countText) {
     // file it cannot read as a sound at once; a failure while playing comes later, from its
     // thread. The descriptor stays open until then.
     const uint32_t id = ++lastId_;
-    playing_.insert(id, {fileName, countText, path, fd});
+    playing_.insert(id, {sound, fileName, countText, path, fd});
     ca_proplist* properties = nullptr;
     ca_proplist_create(&properties);
     ca_proplist_sets(properties, CA_PROP_MEDIA_FILENAME,
@@ -131,17 +133,17 @@ void CanberraPlayer::judge(uint32_t id, int result) {
         result == CA_ERROR_DESTROYED) {
         return;
     }
-    failed(request.fileName, request.countText,
+    failed(request.sound, request.countText,
            QStringLiteral("%1: %2").arg(request.path, canberraErrorText(result)));
 }
 
-void CanberraPlayer::failed(const QString& fileName, const QString& countText, const QString& why) {
+void CanberraPlayer::failed(Sound sound, const QString& countText, const QString& why) {
     if (notifier_ == nullptr) {
         reportOnce(why);
         return;
     }
     const QString summary =
-        fileName == QStringLiteral("suono1.wav")
+        sound == Sound::Warning
             ? QCoreApplication::translate("conteggo::CanberraPlayer",
                                           "Preavviso a %1: suono non riprodotto")
             : QCoreApplication::translate("conteggo::CanberraPlayer",

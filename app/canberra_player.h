@@ -28,12 +28,13 @@ class CanberraPlayer final : public SoundPlayer {
     CanberraPlayer(const CanberraPlayer&) = delete;
     CanberraPlayer& operator=(const CanberraPlayer&) = delete;
 
-    void play(const QString& fileName, const QString& countText) override;
+    void play(Sound sound, const QString& countText) override;
     // No sound is playing or waiting for libcanberra's verdict.
     bool idle() const { return playing_.isEmpty(); }
 
   private:
     struct Request {
+        Sound sound;
         QString fileName;
         QString countText;
         QString path;
@@ -42,7 +43,7 @@ class CanberraPlayer final : public SoundPlayer {
     int connect();  // libcanberra's result
     static void finished(ca_context* context, uint32_t id, int result, void* player);
     void judge(uint32_t id, int result);
-    void failed(const QString& fileName, const QString& countText, const QString& why);
+    void failed(Sound sound, const QString& countText, const QString& why);
     void reportOnce(const QString& what);
 
     QString defaultsFolder_;

@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFont>
 #include <optional>
 
 #include "accessible_controls.h"
@@ -17,6 +16,7 @@
 #include "termination_signals.h"
 #include "translations.h"
 #include "verb_channel.h"
+#include "window_manners.h"
 
 int main(int argc, char* argv[]) {
     // First, so that no termination signal sent while the program starts is lost.
@@ -83,10 +83,7 @@ int main(int argc, char* argv[]) {
     conteggo::installAccessibleControls();
     // Lets desktops match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Conteggo"));
-    // The windows are laid out for the desktop's sans-serif font at 8.25 points.
-    QFont font = QApplication::font();
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
+    QApplication::setFont(conteggo::layoutFont());
     int status = 0;
     {
         conteggo::MonotonicClock clock;

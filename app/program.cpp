@@ -4,17 +4,30 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QSessionManager>
-#include <QTimer>
 
 #include "display_check.h"
 #include "error_box.h"
 #include "form1.h"
 #include "instance_lock.h"
 #include "launch.h"
+#include "screen_placement.h"
+#include "session.h"
+#include "sound_player.h"
 #include "termination_signals.h"
 #include "verb_channel.h"
 
 namespace conteggo {
+
+namespace {
+
+// A test aid, not a setting: the kill tests need saves far more often than every 30 s.
+std::chrono::milliseconds autosaveInterval() {
+    bool isNumber = false;
+    const int ms = qEnvironmentVariableIntValue("CONTEGGO_TEST_AUTOSAVE_MS", &isNumber);
+    return isNumber && ms > 0 ? std::chrono::milliseconds(ms) : Session::kAutosaveInterval;
+}
+
+}  // namespace
 
 std::unique_ptr<QMessageBox> refusalBox() {
     auto box =
@@ -41,24 +54,22 @@ int runProgram(InstanceLock& lock, const QString& socketPath, const Clock& clock
         return 0;  // nothing has been read or written yet
     }
     QObject::connect(&ends, &TerminationSignals::received, qApp, &QCoreApplication::quit);
-    Form1 form(clock, player);
+    Session session(clock, CountFile(), PositionFile(), autosaveInterval());
+    Form1 form(session, {}, !isNativeWayland());
+    QObject::connect(&session, &Session::soundDue, &form,
+                     [&player](Sound sound, const QString& count) { player.play(sound, count); });
     form.startUp();
-    // A test aid, not a setting: the kill tests need saves far more often than every 30 s.
-    bool isNumber = false;
-    const int autosaveMs = qEnvironmentVariableIntValue("CONTEGGO_TEST_AUTOSAVE_MS", &isNumber);
-    if (auto* autosave = form.findChild<QTimer*>(QStringLiteral("Timer1"));
-        autosave != nullptr && isNumber && autosaveMs > 0) {
-        autosave->setInterval(autosaveMs);
-    }
 
     // Saves first, then leaves every event loop, a modal window's included.
-    QObject::connect(&ends, &TerminationSignals::received, &form, [&form] {
-        form.closingSequence();
+    const auto closing = [&session, &form] { session.closingSequence(form.placeTwips()); };
+    QObject::connect(&ends, &TerminationSignals::received, &form, [closing] {
+        closing();
         QCoreApplication::quit();
     });
     // At the end of the desktop session: save now, in case the session ends the process
     // without closing the window.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &form, &Form1::saveFiles);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &form,
+                     [&session, &form] { session.saveFiles(form.placeTwips()); });
     // A session manager restores the program with its command, in a folder of its choosing:
     // it is told the folder where the files lie.
     QObject::connect(
@@ -67,15 +78,15 @@ int runProgram(InstanceLock& lock, const QString& socketPath, const Clock& clock
             manager.setManagerProperty(QStringLiteral("CurrentDirectory"), QDir::currentPath());
         },
         Qt::DirectConnection);
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &form, &Form1::closingSequence);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &form, closing);
 
     form.show();
     if (verb) {
-        form.applyVerb(*verb);  // a stopped window allows each of the verbs that start it
+        session.applyVerb(*verb);  // a stopped window allows each of the verbs that start it
     }
     // Verbs from later commands, once this copy's own verb is done.
-    VerbServer verbs(socketPath, [&form](Verb later, const Launch& launch) {
-        const VerbAnswer answer = form.applyVerb(later);
+    VerbServer verbs(socketPath, [&session, &form](Verb later, const Launch& launch) {
+        const VerbAnswer answer = session.applyVerb(later);
         if (later == Verb::Show && answer == VerbAnswer::Done && !launch.isEmpty()) {
             raiseForLaunch(form, launch);  // from a launcher, which gave the right to
         }
@@ -85,7 +96,7 @@ int runProgram(InstanceLock& lock, const QString& socketPath, const Clock& clock
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &verbs, &VerbServer::close);
     const int status = QApplication::exec();
     // The count must never be lost unseen: a closing that could not save says so in its status.
-    const int ending = form.closedAndSaved() ? status : 1;
+    const int ending = session.closedAndSaved() ? status : 1;
     endBeforeWaylandTeardown(ending);  // before the windows are torn down
     return ending;
 }

@@ -27,8 +27,10 @@ constexpr double kMaxIntervalMinutes = 120;
 std::optional<AlarmSettings> alarmFromInput(std::string_view intervalMinutes,
                                             std::string_view advanceMinutes, bool on);
 
-// What one tick asks for, in this order: the ring ("suono2.wav"), the progress value, the
-// advance warning ("suono1.wav").
+// The two sounds of the alarm: the advance warning ("suono1.wav") and the ring ("suono2.wav").
+enum class Sound { Warning, Ring };
+
+// What one tick asks for, in this order: the ring, the progress value, the advance warning.
 struct AlarmStep {
     bool ring = false;
     std::optional<float> progress;  // none: the bar keeps its value

@@ -1,6 +1,7 @@
 #include "number.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "rounding.h"
@@ -19,6 +20,20 @@ double Number::toDouble() const {
         value_);
 }
 
+Number Number::narrowest(double v, Kind atLeast) {
+    if (v == std::trunc(v)) {
+        if (atLeast <= Kind::Int16 && v >= std::numeric_limits<std::int16_t>::min() &&
+            v <= std::numeric_limits<std::int16_t>::max()) {
+            return int16(static_cast<std::int16_t>(v));
+        }
+        if (atLeast <= Kind::Int32 && v >= std::numeric_limits<std::int32_t>::min() &&
+            v <= std::numeric_limits<std::int32_t>::max()) {
+            return int32(static_cast<std::int32_t>(v));
+        }
+    }
+    return real(v);
+}
+
 std::int32_t Number::toInt32() const {
     const std::int64_t wide = toInt64(toDouble());
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
@@ -26,19 +41,6 @@ std::int32_t Number::toInt32() const {
 }
 
 namespace {
-
-// The result of an integer sum in the narrowest kind, at least `kind`, that holds it.
-Number integerOfAtLeast(Number::Kind kind, std::int64_t v) {
-    if (kind == Number::Kind::Int16 && v >= std::numeric_limits<std::int16_t>::min() &&
-        v <= std::numeric_limits<std::int16_t>::max()) {
-        return Number::int16(static_cast<std::int16_t>(v));
-    }
-    if (v >= std::numeric_limits<std::int32_t>::min() &&
-        v <= std::numeric_limits<std::int32_t>::max()) {
-        return Number::int32(static_cast<std::int32_t>(v));
-    }
-    return Number::real(static_cast<double>(v));
-}
 
 Number combine(const Number& a, const Number& b, int sign) {
     if (a.isEmpty() && b.isEmpty()) {
@@ -51,7 +53,7 @@ Number combine(const Number& a, const Number& b, int sign) {
     // Both are integers (or empty): the exact sum fits 64 bits.
     const auto ia = static_cast<std::int64_t>(a.toDouble());
     const auto ib = static_cast<std::int64_t>(b.toDouble());
-    return integerOfAtLeast(kind, ia + sign * ib);
+    return Number::narrowest(static_cast<double>(ia + sign * ib), kind);
 }
 
 }  // namespace

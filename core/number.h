@@ -15,6 +15,9 @@ class Number {
     static Number int16(std::int16_t v) { return Number(v); }
     static Number int32(std::int32_t v) { return Number(v); }
     static Number real(double v) { return Number(v); }
+    // The narrowest of Int16, Int32 and Double, no narrower than `atLeast`, that holds `v`
+    // exactly.
+    static Number narrowest(double v, Kind atLeast = Kind::Int16);
 
     Kind kind() const { return static_cast<Kind>(value_.index()); }
     bool isEmpty() const { return kind() == Kind::Empty; }

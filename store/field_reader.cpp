@@ -75,21 +75,6 @@ std::optional<double> parseNumeric(const QByteArray& field) {
     return value;
 }
 
-// The narrowest kind that holds the value exactly.
-Number taggedNumber(double v) {
-    if (v == std::trunc(v)) {
-        if (v >= std::numeric_limits<std::int16_t>::min() &&
-            v <= std::numeric_limits<std::int16_t>::max()) {
-            return Number::int16(static_cast<std::int16_t>(v));
-        }
-        if (v >= std::numeric_limits<std::int32_t>::min() &&
-            v <= std::numeric_limits<std::int32_t>::max()) {
-            return Number::int32(static_cast<std::int32_t>(v));
-        }
-    }
-    return Number::real(v);
-}
-
 }  // namespace
 
 FieldReader::FieldReader(QIODevice* device)
@@ -175,7 +160,7 @@ bool FieldReader::readNumber(Number& target) {
     if (!value) {
         return false;
     }
-    target = taggedNumber(*value);
+    target = Number::narrowest(*value);
     return true;
 }
 

@@ -1,7 +1,6 @@
 #include "dialog.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -14,6 +13,7 @@
 #include "pictures.h"
 #include "screen_placement.h"
 #include "twips.h"
+#include "window_manners.h"
 
 namespace conteggo {
 
@@ -31,20 +31,20 @@ std::string readBox(QLineEdit* box) {
     return box->text().toStdString();
 }
 
-QLabel* label(const QString& text, const QRect& geometry, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(geometry);
-    return l;
+// A control of the dialog, known by its name.
+template <typename Control>
+Control* named(Control* control, const char* name) {
+    control->setObjectName(QLatin1String(name));
+    return control;
 }
 
 }  // namespace
 
 Dialog::Dialog(const AlarmSettings& settings, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      settings_(settings) {
+    : QDialog(parent, fixedFrame(Qt::Dialog)), settings_(settings) {
     buildControls();
     load();
+    keepManners(this, false);
 }
 
 void Dialog::buildControls() {
@@ -57,22 +57,25 @@ void Dialog::buildControls() {
     const QScreen* screen = screenOf(parentWidget());
     setGeometry(client.translated(screen != nullptr ? screen->geometry().topLeft() : QPoint()));
 
-    text1_ = new QLineEdit(this);
+    text1_ = named(new QLineEdit(this), "Text1");
     text1_->setGeometry(twipsRect(240, 240, 615, 285));
-    text2_ = new QLineEdit(this);
+    text2_ = named(new QLineEdit(this), "Text2");
     text2_->setGeometry(twipsRect(240, 600, 615, 285));
-    check1_ = new QCheckBox(tr("Suono veramente?"), this);
+    check1_ = named(new QCheckBox(tr("Suono veramente?"), this), "Check1");
     check1_->setGeometry(twipsRect(240, 960, 2055, 375));
-    okButton_ = new QPushButton(tr("OK"), this);
+    okButton_ = named(new QPushButton(tr("OK"), this), "OKButton");
     okButton_->setGeometry(twipsRect(4080, 240, 1215, 375));
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(tr("Annulla"), this);
+    cancelButton_ = named(new QPushButton(tr("Annulla"), this), "CancelButton");
     cancelButton_->setGeometry(twipsRect(4080, 720, 1215, 375));
-    QLabel* label1 =
-        label(tr("Ogni quanti minuti vuoi che suoni?"), twipsRect(960, 285, 2895, 300), this);
-    QLabel* label2 =
-        label(tr("(solo quanto il timer è in funzione)"), twipsRect(480, 1320, 2655, 255), this);
-    QLabel* label3 = label(tr("Con che anticipo?"), twipsRect(960, 630, 2415, 255), this);
+    QLabel* label1 = named(
+        placedLabel(tr("Ogni quanti minuti vuoi che suoni?"), twipsRect(960, 285, 2895, 300), this),
+        "Label1");
+    QLabel* label2 = named(placedLabel(tr("(solo quanto il timer è in funzione)"),
+                                       twipsRect(480, 1320, 2655, 255), this),
+                           "Label2");
+    QLabel* label3 =
+        named(placedLabel(tr("Con che anticipo?"), twipsRect(960, 630, 2415, 255), this), "Label3");
     // The labels name the boxes beside them, for screen readers too.
     label1->setBuddy(text1_);
     label3->setBuddy(text2_);
@@ -107,14 +110,6 @@ void Dialog::OKButton_Click() {
     // The opener reshapes the main window to the new settings once the dialog has closed.
     settings_ = *chosen;
     accept();
-}
-
-void Dialog::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();  // Escape closes nothing here
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 std::optional<AlarmSettings> openAlarmDialog(const AlarmSettings& current, QWidget* parent) {

@@ -14,7 +14,9 @@ namespace conteggo {
 
 // "Imposta allarme": the alarm's interval and advance warning in minutes, and whether it is on.
 // It opens with the settings it is given; OK checks the numbers and, when they pass, keeps them
-// in seconds as settings() and closes accepted. "Annulla" and the close box change nothing.
+// in seconds as settings() and closes accepted. "Annulla" and the close box change nothing;
+// Escape closes nothing. Its controls are named as the glossary in form1.h has it (Text1,
+// Text2, Check1, OKButton, CancelButton).
 class Dialog : public QDialog {
     Q_OBJECT
 
@@ -26,19 +28,8 @@ class Dialog : public QDialog {
     // The settings the dialog opened with, or the new ones once OK accepted them.
     const AlarmSettings& settings() const { return settings_; }
 
-    QLineEdit* Text1() const { return text1_; }
-    QLineEdit* Text2() const { return text2_; }
-    QCheckBox* Check1() const { return check1_; }
-    QPushButton* OKButton() const { return okButton_; }
-    QPushButton* CancelButton() const { return cancelButton_; }
-
-  public slots:
-    void OKButton_Click();
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
+    void OKButton_Click();
     void buildControls();
     void load();
 

@@ -5,16 +5,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QWindow>
 
 #include "clickable_label.h"
 #include "progress_bar.h"
-#include "readable_colour.h"
 #include "screen_placement.h"
-#include "sound_player.h"
+#include "session.h"
 #include "twips.h"
-#include "version.h"
+#include "window_manners.h"
 
 namespace conteggo {
 
@@ -23,72 +21,52 @@ const QColor kStoppedColour(0, 0, 192);  // dark blue
 const QColor kRunningColour(192, 0, 0);  // dark red
 }  // namespace
 
-Form1::Form1(const Clock& clock, SoundPlayer& player, CountFile countFile,
-             PositionFile positionFile, ModalWindows modalWindows)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      clock_(clock),
-      player_(player),
-      countFile_(std::move(countFile)),
-      positionFile_(std::move(positionFile)),
+Form1::Form1(Session& session, ModalWindows modalWindows, bool positionKnown)
+    : QWidget(nullptr, fixedFrame(Qt::Window)),
+      session_(session),
       modalWindows_(std::move(modalWindows)),
-      stopwatch_(clock),
-      positionKnown_(!isNativeWayland()),
+      positionKnown_(positionKnown),
       labelColour_(kStoppedColour) {
     buildControls();
+    followSession();
     // A monitor unplugged or made smaller while the program runs: bring the window back.
     watchScreens(this, [this] { keepInSight(); });
 }
 
 Form1::~Form1() = default;
 
-void Form1::startUp() {
-    stopwatch_.setTempo(Number::int16(0));
-    if (const auto count = countFile_.load()) {
-        stopwatch_.setTempo(*count);
-    }
-    alarm_ = AlarmSettings{};
-    setAlarmShape(false);
+void Form1::followSession() {
+    connect(&session_, &Session::runningChanged, this, &Form1::showRunning);
+    connect(&session_, &Session::countChanged, label1_, &QLabel::setText);
+    connect(&session_, &Session::titleChanged, this, &QWidget::setWindowTitle);
+    connect(&session_, &Session::modeChanged, this, &Form1::showModeCaption);
+    connect(&session_, &Session::alarmChanged, this, &Form1::showAlarm);
+    connect(&session_, &Session::barChanged, this, [this](float maximum, float value) {
+        pb_->setMaximum(maximum);
+        pb_->setValue(value);
+    });
+    connect(&session_, &Session::showRequested, this, &Form1::comeForward);
+}
 
-    const PositionReading place = positionFile_.load();
+void Form1::startUp() {
+    const PositionReading place = session_.startUp();
     if (place.top) {
         move(x(), twipsToPixels(*place.top));
     }
     if (place.left) {
         move(twipsToPixels(*place.left), y());
     }
-    place.applyTo(alarm_);
-
-    if (alarm_.on()) {
-        setAlarmShape(true);
-        fitBarToInterval();
-    }
     if (place.top) {
         keepInSight();  // at its final height: a monitor gone since, or a place off every screen
     }
-    mode_ = DisplayMode{};
-    showModeCaption();
-    showCount(mode_.TempoMio(stopwatch_.tempo()));
-    azzera_->setEnabled(true);
-    ferma_->hide();
+    setWindowTitle(session_.title());
     primop_ = true;
     InPrimoPiano(primop_);
     parti_->setFocus();  // so that Enter starts the count from the first moment
 }
 
-void Form1::closingSequence() {
-    if (closed_) {
-        return;
-    }
-    closed_ = true;
-    closingSaved_ = saveFiles();
-}
-
-bool Form1::saveFiles() {
-    const bool placeSaved = positionFile_.save(
-        positionKnown_ ? std::optional(QPointF(pos()) * kTwipsPerPixel) : std::nullopt, alarm_);
-    const bool countSaved = salvami();
-    return placeSaved && countSaved;
+std::optional<QPointF> Form1::placeTwips() const {
+    return positionKnown_ ? std::optional(QPointF(pos()) * kTwipsPerPixel) : std::nullopt;
 }
 
 void Form1::keepInSight() {
@@ -97,31 +75,26 @@ void Form1::keepInSight() {
     }
 }
 
-void Form1::fitBarToInterval() {
-    pb_->setMaximum(static_cast<float>(alarm_.intervallo.toDouble()));
-    pb_->setValue(progressValue(stopwatch_.tempo().toDouble(), alarm_.intervallo));
-    refreshStatefulNames();
-}
-
-void Form1::showModeCaption() {
-    oremin_->setText(QString::fromUtf8(mode_.caption().data(), 1));
-    refreshStatefulNames();
-}
-
-// The title goes with the count: the program's name while stopped, the count of each tick
-// while running (a change of display mode between two ticks leaves it).
-void Form1::showCount(const std::string& text, bool atTick) {
-    label1_->setText(QString::fromStdString(text));
-    if (atTick) {
-        setWindowTitle(label1_->text());
-    } else if (!stopwatch_.attivo()) {
-        setWindowTitle(QString::fromUtf8(kProgramTitle));
+void Form1::showRunning(bool running) {
+    azzera_->setEnabled(!running);
+    ferma_->setVisible(running);
+    parti_->setVisible(!running);
+    suono_->setEnabled(!running);
+    suono2_->setEnabled(!running);
+    setLabelColour(running ? kRunningColour : kStoppedColour);
+    if (!running) {
+        parti_->setFocus();
     }
 }
 
-bool Form1::salvami() {
-    // The count at a clock reading taken before the file is touched.
-    return countFile_.save(stopwatch_.valueToSave());
+void Form1::showModeCaption() {
+    oremin_->setText(QString::fromUtf8(session_.mode().caption().data(), 1));
+    refreshStatefulNames();
+}
+
+void Form1::showAlarm() {
+    setAlarmShape(session_.alarm().on());
+    refreshStatefulNames();
 }
 
 void Form1::InPrimoPiano(bool pp) {
@@ -139,8 +112,9 @@ void Form1::InPrimoPiano(bool pp) {
 void Form1::modalBracket(const std::function<void()>& showModal) {
     InPrimoPiano(false);
     ++modalDepth_;
+    session_.setModalOpen(true);
     showModal();
-    --modalDepth_;
+    session_.setModalOpen(--modalDepth_ > 0);
     InPrimoPiano(primop_);
 }
 
@@ -148,44 +122,11 @@ bool Form1::modalOpen() const {
     return modalDepth_ > 0 || QApplication::activeModalWidget() != nullptr;
 }
 
-VerbAnswer Form1::applyVerb(Verb verb) {
-    if (closed_) {
-        return VerbAnswer::Closing;
-    }
-    if (modalOpen()) {
-        return VerbAnswer::ModalOpen;
-    }
-    const bool running = stopwatch_.attivo();
-    switch (verb) {
-        case Verb::Start:
-            if (running) {
-                return VerbAnswer::Running;
-            }
-            parti_Click();
-            break;
-        case Verb::Stop:
-            if (!running) {
-                return VerbAnswer::Stopped;
-            }
-            ferma_Click();
-            break;
-        case Verb::Toggle:
-            running ? ferma_Click() : parti_Click();
-            break;
-        case Verb::Reset:
-            if (running) {
-                return VerbAnswer::Running;
-            }
-            azzera_Click();
-            break;
-        case Verb::Show:
-            // Brings back a minimised window without hiding and showing it again.
-            setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-            raise();
-            activateWindow();
-            break;
-    }
-    return VerbAnswer::Done;
+// The Show verb: brings back a minimised window without hiding and showing it again.
+void Form1::comeForward() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
 }
 
 void Form1::primopiano_Click() {
@@ -208,10 +149,9 @@ void Form1::suono2_Click() {
 
 // Inside the bracket, so the window is reshaped before it goes back on top.
 void Form1::changeAlarm() {
-    if (const std::optional<AlarmSettings> chosen = modalWindows_.askAlarmSettings(alarm_, this)) {
-        alarm_ = *chosen;
-        setAlarmShape(alarm_.on());
-        fitBarToInterval();
+    if (const std::optional<AlarmSettings> chosen =
+            modalWindows_.askAlarmSettings(session_.alarm(), this)) {
+        session_.setAlarm(*chosen);
     }
 }
 
@@ -220,85 +160,25 @@ void Form1::Image1_Click() {
 }
 
 void Form1::parti_Click() {
-    timer1_->start();
-    armTick();
-    azzera_->setEnabled(false);
-    ferma_->show();
-    parti_->hide();
-    suono_->setEnabled(false);
-    suono2_->setEnabled(false);
-    stopwatch_.start();
-    setLabelColour(kRunningColour);
+    session_.start();
 }
 
 void Form1::ferma_Click() {
-    azzera_->setEnabled(true);
-    ferma_->hide();
-    parti_->show();
-    suono_->setEnabled(true);
-    suono2_->setEnabled(true);
-    parti_->setFocus();
-    stopwatch_.stop();
-    showCount(mode_.TempoMio(stopwatch_.tempo()));
-    setLabelColour(kStoppedColour);
-    salvami();
-    timer1_->stop();
-    timer2_->stop();
+    session_.stop();
 }
 
 void Form1::azzera_Click() {
-    stopwatch_.reset();
-    showCount("0:00:00");  // the literal, in either mode
-    setLabelColour(kStoppedColour);
+    session_.reset();
     parti_->setFocus();
-    salvami();
-    timer1_->stop();
-    timer2_->stop();
-    pb_->setValue(0.0f);
 }
 
 void Form1::oremin_Click() {
-    mode_.toggle();
-    showModeCaption();
-    // The base, not the running count: the next tick shows the running count again.
-    showCount(mode_.TempoMio(Number::int32(stopwatch_.tempo().toInt32())));
-}
-
-void Form1::Timer1_Timer() {
-    salvami();
-}
-
-void Form1::Timer2_Timer() {
-    armTick();
-    const std::int32_t count = stopwatch_.tick();
-    showCount(mode_.TempoMio(Number::int32(count)), true);
-    const AlarmStep step = evaluateAlarm(count, stopwatch_.previousCount(), alarm_);
-    if (step.ring) {
-        player_.play(QStringLiteral("suono2.wav"), label1_->text());
-    }
-    if (step.progress) {
-        pb_->setValue(*step.progress);
-    }
-    if (step.warn) {
-        player_.play(QStringLiteral("suono1.wav"), label1_->text());
-    }
-}
-
-void Form1::armTick() {
-    timer2_->start(static_cast<int>(clock_.millisecondsToNextSecond()));
+    session_.toggleMode();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    closingSequence();
+    session_.closingSequence(placeTwips());
     event->accept();
-}
-
-void Form1::changeEvent(QEvent* event) {
-    // A theme switch while the program runs.
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
-        applyPaletteColours();
-    }
-    QWidget::changeEvent(event);
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {

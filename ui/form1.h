@@ -12,8 +12,8 @@
 //   primopiano     the button shown while the window is on top; it takes it off ("foreground")
 //   secondopiano   the button shown while it is not; it puts it back ("background")
 //   suono, suono2  the alarm buttons, shown while the alarm is on and off ("sound")
-//   Timer1         the 30-second autosave of the count
-//   Timer2         the one-second tick that shows the count and drives the alarm
+//   Timer1         the 30-second autosave of the count (the session's)
+//   Timer2         the one-second tick that shows the count and drives the alarm (the session's)
 //   PB             the alarm's progress bar
 //   Label1         the count
 //   Image1         the "i" that opens the information window
@@ -26,7 +26,7 @@
 //   TempoMio       the count's text in the current mode ("my time")
 //   InPrimoPiano   puts the window into the top layer or out of it ("in the foreground")
 //
-// The count, the alarm and the files (core/, store/):
+// The count, the alarm and the files (core/, store/, session/):
 //   tempo          the base: the seconds of the runs that have ended ("time")
 //   inizio         the clock reading at which the present run started ("start")
 //   attivo         whether the count runs ("active")
@@ -40,29 +40,23 @@
 //   illeggibile    "unreadable": the name a file the program cannot read is kept aside under
 
 #include <QColor>
+#include <QPointF>
 #include <QWidget>
 #include <functional>
 #include <optional>
 
 #include "alarm.h"
-#include "clock.h"
-#include "count_file.h"
 #include "dialog.h"
-#include "elapsed_text.h"
 #include "infomio.h"
-#include "position_file.h"
-#include "stopwatch.h"
-#include "verb.h"
 
 class QLabel;
 class QPushButton;
-class QTimer;
 
 namespace conteggo {
 
 class ClickableLabel;
 class ProgressBar;
-class SoundPlayer;
+class Session;
 
 // How the main window opens its two modal windows over itself: the real ones, or fakes in
 // tests. The first gives the settings the user accepted, or nothing when they cancelled.
@@ -73,36 +67,27 @@ struct ModalWindows {
 };
 
 // The main window: the count, the buttons that drive the stopwatch, the alarm's bar and the
-// on-top switch. It owns the stopwatch and the alarm settings for the whole run.
+// on-top switch. It shows what `session` says and hands it every click; the on-top state and
+// the modal windows are its own.
 class Form1 : public QWidget {
     Q_OBJECT
 
   public:
-    // The files are looked up by bare name in the working directory unless the paths say else.
-    Form1(const Clock& clock, SoundPlayer& player, CountFile countFile = CountFile(),
-          PositionFile positionFile = PositionFile(), ModalWindows modalWindows = {});
+    // `positionKnown` is false on native Wayland, which neither places windows nor tells their
+    // place: the window is never moved there, and the closing writes lines 1 and 2 back as
+    // they were.
+    explicit Form1(Session& session, ModalWindows modalWindows = {}, bool positionKnown = true);
     ~Form1() override;
 
-    // Restores count, position and alarm from the files; runs once, before the first show.
+    // Restores the session from the files and the window to its place; runs once, before the
+    // first show.
     void startUp();
 
-    // Writes "timerpos.txt", then the count; true when both were written. A failure to write
-    // the first never keeps the count from being saved.
-    bool saveFiles();
-
-    // saveFiles, once, whatever ends the program.
-    void closingSequence();
-    // Whether the closing sequence has run and wrote both files.
-    bool closedAndSaved() const { return closed_ && closingSaved_; }
-
-    // A command from outside (conteggo --start and the others), worked through the handler of
-    // the button it stands for, or refused, doing nothing, where the window would not let the
-    // user do the same: no start or reset while running, no stop while stopped, nothing while
-    // a modal window is open.
-    VerbAnswer applyVerb(Verb verb);
+    // The window's place in twips, as the position file keeps it; none where the platform
+    // tells no place.
+    std::optional<QPointF> placeTwips() const;
 
   protected:
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -116,21 +101,19 @@ class Form1 : public QWidget {
     void suono_Click();
     void suono2_Click();
     void Image1_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
 
     void buildControls();
+    void followSession();
     void nameControls();
     void refreshStatefulNames();
     void applyPaletteColours();
     void setLabelColour(const QColor& colour);
+    void showRunning(bool running);
     void showModeCaption();
-    void showCount(const std::string& text, bool atTick = false);
-    void armTick();
-    void changeAlarm();
+    void showAlarm();
     void setAlarmShape(bool on);
-    void fitBarToInterval();
-    bool salvami();
+    void changeAlarm();
+    void comeForward();
     void InPrimoPiano(bool pp);
     // Leaves the top layer while `showModal` runs a modal window, then applies the wish again.
     void modalBracket(const std::function<void()>& showModal);
@@ -140,29 +123,16 @@ class Form1 : public QWidget {
     // Moves the window into the nearest screen unless the user can see and grab it where it is.
     void keepInSight();
 
-    const Clock& clock_;
-    SoundPlayer& player_;
-    CountFile countFile_;
-    PositionFile positionFile_;
+    Session& session_;
     ModalWindows modalWindows_;
-
-    Stopwatch stopwatch_;
-    AlarmSettings alarm_;
-    DisplayMode mode_;
+    bool positionKnown_;
     bool primop_ = true;
     bool onTop_ = false;
-    // False on native Wayland, which neither places windows nor tells their place: the window
-    // is never moved there, and the closing writes lines 1 and 2 back as they were.
-    bool positionKnown_ = true;
-    bool closed_ = false;
-    bool closingSaved_ = false;
     int modalDepth_ = 0;  // modal windows open through the bracket
     QColor labelColour_;  // as designed; drawn lighter on a dark window
 
     QPushButton* suono2_ = nullptr;
     QPushButton* primopiano_ = nullptr;
-    QTimer* timer2_ = nullptr;
-    QTimer* timer1_ = nullptr;
     QPushButton* oremin_ = nullptr;
     QPushButton* ferma_ = nullptr;
     QPushButton* parti_ = nullptr;

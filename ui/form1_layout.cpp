@@ -1,17 +1,17 @@
 // The main window's controls: kind, place, size, pictures, tool tips, fonts and tab order.
-#include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QTimer>
 
 #include "clickable_label.h"
 #include "form1.h"
 #include "pictures.h"
 #include "progress_bar.h"
 #include "readable_colour.h"
+#include "session.h"
 #include "twips.h"
+#include "window_manners.h"
 
 namespace conteggo {
 
@@ -43,13 +43,6 @@ void setButtonFace(QPushButton* button, const QColor& colour) {
     button->setPalette(palette);
 }
 
-QFont uiFont(bool bold) {
-    QFont font = QApplication::font();
-    font.setPointSizeF(8.25);
-    font.setBold(bold);
-    return font;
-}
-
 QFont displayFont() {
     QFont font(QStringLiteral("Liberation Mono"), 18, QFont::Bold);
     font.setStyleHint(QFont::Monospace);
@@ -60,7 +53,7 @@ QFont displayFont() {
 
 void Form1::buildControls() {
     setObjectName(QStringLiteral("Form1"));
-    setFont(uiFont(false));
+    setFont(layoutFont());
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128}) {
         icon.addFile(picture("stopwatch", size), QSize(size, size));
@@ -75,16 +68,10 @@ void Form1::buildControls() {
     suono2_ = pictureButton(this, "suono2", second, "speaker_off", {});
     primopiano_ = pictureButton(this, "primopiano", left, "eye_open", onTopTip);
 
-    timer2_ = named(new QTimer(this), "Timer2");
-    timer2_->setSingleShot(true);  // re-armed at each tick for the next whole second
-    timer2_->setTimerType(Qt::PreciseTimer);
-    timer1_ = named(new QTimer(this), "Timer1");
-    timer1_->setInterval(30000);
-
     oremin_ = named(new QPushButton(this), "oremin");
     showModeCaption();
     oremin_->setGeometry(twipsRect(2590, 120, 300, 300));
-    oremin_->setFont(uiFont(true));
+    oremin_->setFont(layoutFont(true));
     oremin_->setToolTip(tr("FORMATO ORARIO (h:m:s / m:s)"));
 
     ferma_ = pictureButton(this, "ferma", third, "stop", tr("STOP / PAUSA"));
@@ -120,6 +107,7 @@ void Form1::buildControls() {
     setTabOrder(suono_, suono2_);
     nameControls();
     applyPaletteColours();
+    keepManners(this, true, [this] { applyPaletteColours(); });  // a theme switch
 
     setFixedWidth(twipsToPixels(kClientWidthTwips));
     setAlarmShape(false);
@@ -143,8 +131,6 @@ void Form1::buildControls() {
     connect(suono_, &QPushButton::clicked, this, unlessModal(&Form1::suono_Click));
     connect(suono2_, &QPushButton::clicked, this, unlessModal(&Form1::suono2_Click));
     connect(image1_, &ClickableLabel::clicked, this, unlessModal(&Form1::Image1_Click));
-    connect(timer1_, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    connect(timer2_, &QTimer::timeout, this, &Form1::Timer2_Timer);
 }
 
 void Form1::setAlarmShape(bool on) {
@@ -198,9 +184,9 @@ void Form1::refreshStatefulNames() {
     if (oremin_ == nullptr || suono_ == nullptr) {
         return;  // still being built
     }
-    oremin_->setAccessibleName(mode_.oremie() ? tr("Formato: minuti e secondi")
-                                              : tr("Formato: ore, minuti e secondi"));
-    const double minutes = alarm_.intervallo.toDouble() / 60;
+    oremin_->setAccessibleName(session_.mode().oremie() ? tr("Formato: minuti e secondi")
+                                                        : tr("Formato: ore, minuti e secondi"));
+    const double minutes = session_.alarm().intervallo.toDouble() / 60;
     const QString every = minutes == 1
                               ? tr("ogni minuto")
                               : tr("ogni %1 minuti").arg(QLocale().toString(minutes, 'g', 15));

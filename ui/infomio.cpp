@@ -1,6 +1,5 @@
 #include "infomio.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 
@@ -10,24 +9,11 @@
 #include "screen_placement.h"
 #include "twips.h"
 #include "version.h"
+#include "window_manners.h"
 
 namespace conteggo {
 
-namespace {
-
-QLabel* label(const QString& text, const QRect& geometry, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(geometry);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
-}
-
-}  // namespace
-
-infomio::infomio(const QString& title, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+infomio::infomio(const QString& title, QWidget* parent) : QDialog(parent, fixedFrame(Qt::Dialog)) {
     setWindowTitle(tr("INFO"));
     setWindowIcon(pictureIcon("question", 32));
     setFixedSize(twipsRect(0, 0, 4275, 2985).size());
@@ -37,26 +23,28 @@ infomio::infomio(const QString& title, QWidget* parent)
     picture1->setPixmap(picturePixmap("info_bubble", 32, picture1->devicePixelRatioF()));
     picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QLabel* version = label(title, twipsRect(1080, 120, 1935, 375), this);
+    QLabel* version = placedLabel(title, twipsRect(1080, 120, 1935, 375), this, true);
     QFont bold = version->font();
     bold.setBold(true);
     version->setFont(bold);
-    QLabel* credits =
-        label(tr("Un cronometro per il tuo lavoro"), twipsRect(1080, 480, 3015, 375), this);
-    QLabel* address =
-        label(QStringLiteral("conteggo.example.org"), twipsRect(1080, 840, 2295, 255), this);
-    label(tr("COME FUNZIONA:"), twipsRect(240, 1320, 1815, 255), this);
-    label(tr("Il tempo viene salvato automaticamente nel file conteggo.txt ogni 30 "
-             "secondi o quando lo si ferma o lo si azzera o quando si esce."),
-          twipsRect(240, 1680, 3495, 735), this);
-    label(tr("La posizione e l'allarme vengono salvati nel file "
-             "timerpos.txt quando si esce."),
-          twipsRect(240, 2400, 3495, 495), this);
+    QLabel* credits = placedLabel(tr("Un cronometro per il tuo lavoro"),
+                                  twipsRect(1080, 480, 3015, 375), this, true);
+    QLabel* address = placedLabel(QStringLiteral("conteggo.example.org"),
+                                  twipsRect(1080, 840, 2295, 255), this, true);
+    placedLabel(tr("COME FUNZIONA:"), twipsRect(240, 1320, 1815, 255), this, true);
+    placedLabel(tr("Il tempo viene salvato automaticamente nel file conteggo.txt ogni 30 "
+                   "secondi o quando lo si ferma o lo si azzera o quando si esce."),
+                twipsRect(240, 1680, 3495, 735), this, true);
+    placedLabel(tr("La posizione e l'allarme vengono salvati nel file "
+                   "timerpos.txt quando si esce."),
+                twipsRect(240, 2400, 3495, 495), this, true);
     picture1->setAccessibleName(tr("Simbolo delle informazioni"));
     colouredLines_ = {
         {version, QColor(192, 0, 0)}, {credits, QColor(128, 0, 0)}, {address, QColor(0, 0, 128)}};
     applyPaletteColours();
     fitToTexts(this);
+    // No cancel: only the close box and its kin close it.
+    keepManners(this, false, [this] { applyPaletteColours(); });
 }
 
 void infomio::applyPaletteColours() {
@@ -66,22 +54,6 @@ void infomio::applyPaletteColours() {
         palette.setColor(QPalette::WindowText, readableColour(colour, background));
         line->setPalette(palette);
     }
-}
-
-void infomio::changeEvent(QEvent* event) {
-    // A theme switch while the window is open.
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
-        applyPaletteColours();
-    }
-    QDialog::changeEvent(event);
-}
-
-void infomio::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();  // the window has no cancel: only the close box and its kin close it
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void infomio::showEvent(QShowEvent* event) {

@@ -19,8 +19,6 @@ class infomio : public QDialog {
     explicit infomio(const QString& title, QWidget* parent = nullptr);
 
   protected:
-    void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:

@@ -13,8 +13,7 @@
 #include <csignal>
 #include <cstring>
 
-#include "form_bench.h"
-#include "program_title.h"
+#include "session_bench.h"
 #include "stderr_capture.h"
 #include "verb_channel.h"
 
@@ -75,19 +74,20 @@ pid_t listenAsNobody(const QString& path) {
     return listening ? pid : -1;
 }
 
-// The main window over a scratch folder holding the count 5, with its verb server.
-struct Bench : FormBench {
+// A session over a scratch folder holding the count 5, with its verb server.
+struct Bench : SessionBench {
     std::unique_ptr<VerbServer> server;
 
     QString socketPath() const { return path("conteggo.socket"); }
-    QByteArray saved() const { return readAll(path("conteggo.txt")); }
+    bool running() const { return session->running(); }
 
-    // The window over a count of 5 s, and the server that hands it the verbs.
+    // The session over a count of 5 s, and the server that hands it the verbs.
     bool openWithServer() {
-        FormBench::open("5\r\n");
+        writeFiles("5\r\n");
+        newSession().startUp();
         server = std::make_unique<VerbServer>(
             socketPath(),
-            [this](Verb verb, const conteggo::Launch&) { return form->applyVerb(verb); },
+            [this](Verb verb, const conteggo::Launch&) { return session->applyVerb(verb); },
             kDeadlineMs);
         return server->listen();
     }
@@ -138,82 +138,6 @@ class TestVerbServer : public QObject {
     Q_OBJECT
 
   private slots:
-    // Each verb in each state of the window, through the socket: the answer, the state after
-    // and the file. Refusals change nothing.
-    void verbs_data() {
-        QTest::addColumn<QByteArray>("state");
-        QTest::addColumn<QByteArray>("message");
-        QTest::addColumn<QByteArray>("answer");
-        QTest::addColumn<bool>("runningAfter");
-        QTest::addColumn<QByteArray>("countAfter");
-
-        struct Row {
-            const char* state;
-            const char* verb;
-            const char* answer;
-            bool runningAfter;
-            const char* countAfter;
-        };
-        // Running: started at the count 5, three seconds ago; a stop saves 8.
-        const Row rows[] = {
-            {"stopped", "start", "ok", true, "5\r\n"},
-            {"stopped", "stop", "stopped", false, "5\r\n"},
-            {"stopped", "toggle", "ok", true, "5\r\n"},
-            {"stopped", "reset", "ok", false, "0\r\n"},
-            {"stopped", "show", "ok", false, "5\r\n"},
-            {"running", "start", "running", true, "5\r\n"},
-            {"running", "stop", "ok", false, "8\r\n"},
-            {"running", "toggle", "ok", false, "8\r\n"},
-            {"running", "reset", "running", true, "5\r\n"},
-            {"running", "show", "ok", true, "5\r\n"},
-            {"alarm dialog", "start", "modal", false, "5\r\n"},
-            {"alarm dialog", "stop", "modal", false, "5\r\n"},
-            {"alarm dialog", "toggle", "modal", false, "5\r\n"},
-            {"alarm dialog", "reset", "modal", false, "5\r\n"},
-            {"alarm dialog", "show", "modal", false, "5\r\n"},
-            {"information, running", "stop", "modal", true, "5\r\n"},
-            {"information, running", "toggle", "modal", true, "5\r\n"},
-        };
-        for (const Row& row : rows) {
-            QTest::addRow("%s: %s", row.state, row.verb)
-                << QByteArray(row.state) << QByteArray(row.verb) + '\n'
-                << QByteArray(row.answer) + '\n'
-                << row.runningAfter << QByteArray(row.countAfter);
-        }
-    }
-
-    void verbs() {
-        QFETCH(QByteArray, state);
-        QFETCH(QByteArray, message);
-        Bench bench;
-        Exchange exchange;
-        bool exchanged = false;
-        const auto whileOpen = [&](auto&&...) {
-            exchanged = exchange.run(bench.socketPath(), message);
-            return std::optional<conteggo::AlarmSettings>();
-        };
-        bench.modalWindows = {whileOpen, whileOpen};
-        QVERIFY(bench.openWithServer());
-        if (state.contains("running")) {
-            bench.click("parti");
-            bench.clock.advanceMilliseconds(3000);
-        }
-        if (state == "alarm dialog") {
-            bench.click("suono2");
-        } else if (state.startsWith("information")) {
-            QTest::keyClick(bench.form.get(), Qt::Key_F1);
-        } else {
-            whileOpen();
-        }
-        QVERIFY(exchanged);
-        QTEST(exchange.reply, "answer");
-        QTEST(bench.running(), "runningAfter");
-        QTEST(bench.saved(), "countAfter");
-        if (!bench.running()) {
-            QCOMPARE(bench.form->windowTitle(), programTitle());
-        }
-    }
-
     // Whatever is not one whole verb is dropped: no answer, no effect; the next verb works.
     void badInput_data() {
         QTest::addColumn<QByteArray>("message");

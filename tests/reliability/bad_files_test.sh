@@ -127,9 +127,7 @@ run_case() {
         return
     elif [[ -z $found ]]; then
         failure="ended before showing its window: $(head -c 300 "$err" | tr '\n' ' ')"
-        # Qt's words, or the program's own from its check before Qt starts.
-        grep -q -e 'could not connect to display' -e 'impossibile aprire lo schermo' "$err" &&
-            x_refused=1
+        x_refused "$err" && x_refused=1
         kill_now "$pid"
         return
     fi

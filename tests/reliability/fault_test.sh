@@ -49,9 +49,17 @@ for row in "${rows[@]}"; do
     name=${name# }
     work=$(new_dir work)
     printf '%s' "$OLD" >"$work/conteggo.txt"
-    start_app "$work" LD_PRELOAD="$shim" FAULT_CALL="$call" FAULT_ERRNO="$errno" \
-        FAULT_FILE=conteggo.txt FAULT_DIR="$work"
-    pid=$started
+    for _ in 1 2 3; do
+        start_app "$work" LD_PRELOAD="$shim" FAULT_CALL="$call" FAULT_ERRNO="$errno" \
+            FAULT_FILE=conteggo.txt FAULT_DIR="$work"
+        pid=$started
+        poll 30 window_shows "$pid" "$MAIN_TITLE" || gone "$pid"
+        if ! gone "$pid" || ! x_refused "$app_log"; then
+            break
+        fi
+        wait_exit "$pid" 1
+        echo "# $name: the X server refused the program's connection; run again"
+    done
     if ! main_window "$pid"; then
         not_ok "$name" "$why: $(head -c 300 "$app_log")"
         kill_now "$pid"

@@ -52,10 +52,10 @@ class TestSoundNotice : public QObject {
         conteggo::DesktopNotifier notifier(
             QDBusConnection::connectToBus(address, QStringLiteral("player")));
         conteggo::CanberraPlayer player({}, &notifier);
-        for (const auto& [file, count] :
-             {std::pair(QStringLiteral("suono1.wav"), QStringLiteral("0:04:00")),
-              std::pair(QStringLiteral("suono2.wav"), QStringLiteral("5:00"))}) {
-            player.play(file, count);
+        for (const auto& [sound, count] :
+             {std::pair(conteggo::Sound::Warning, QStringLiteral("0:04:00")),
+              std::pair(conteggo::Sound::Ring, QStringLiteral("5:00"))}) {
+            player.play(sound, count);
             QTRY_VERIFY_WITH_TIMEOUT(player.idle() && notifier.idle(), 30000);
         }
         QCOMPARE(fake.summaries,

@@ -425,6 +425,11 @@ describe_windows() {
 # standard error and the reason in $why, if none shows.
 readonly MAIN_TITLE='^(Conteggo|[0-9]+:[0-9]{2}(:[0-9]{2})?$)'
 w=""
+# Whether a copy that ended before showing its window did so because the X server refused its
+# connection (Qt's words, or the program's own from its check before Qt starts): an X server
+# shared with a busy machine drops one now and then, and such a run is worth making again.
+x_refused() { grep -q -e 'could not connect to display' -e 'impossibile aprire lo schermo' "$1"; }
+
 main_window() {
     if poll 30 window_shows "$1" "$MAIN_TITLE"; then
         w=$found
