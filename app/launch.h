@@ -2,8 +2,6 @@
 
 #include <QByteArray>
 
-class QWidget;
-
 namespace conteggo {
 
 // What a desktop's launcher hands a program it starts from its menu: on X11 a start-up id (the
@@ -21,13 +19,5 @@ struct Launch {
 
 // Whether `value` can travel in a verb message: printable ASCII without blanks, not too long.
 bool isLaunchValue(const QByteArray& value);
-
-// Ends the launcher's start-up notice for `startupId` (the busy cursor), on the X display of
-// the environment; nothing without one. For a command that shows no window of its own.
-void completeStartupNotice(const QByteArray& startupId);
-
-// Brings `window` forward with the launch's right to do so: the time of the click on X11, the
-// token on Wayland.
-void raiseForLaunch(QWidget& window, const Launch& launch);
 
 }  // namespace conteggo

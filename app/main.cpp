@@ -11,6 +11,7 @@
 #include "display_check.h"
 #include "instance_lock.h"
 #include "program.h"
+#include "raising.h"
 #include "report_line.h"
 #include "runtime_path.h"
 #include "termination_signals.h"
@@ -56,6 +57,8 @@ int main(int argc, char* argv[]) {
         if (command.verb) {
             if (const std::optional<int> delivered =
                     conteggo::deliverVerb(*lock, folder.socketPath(), *command.verb)) {
+                // This command shows no window: the launcher's busy cursor ends now.
+                conteggo::completeStartupNotice(qgetenv("DESKTOP_STARTUP_ID"));
                 return *delivered;
             }
         } else if (lock->tryAcquire() == conteggo::InstanceLock::Outcome::Failed) {

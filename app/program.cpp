@@ -4,13 +4,14 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QSessionManager>
+#include <QWindow>
 
 #include "display_check.h"
 #include "error_box.h"
 #include "form1.h"
 #include "instance_lock.h"
 #include "launch.h"
-#include "screen_placement.h"
+#include "raising.h"
 #include "session.h"
 #include "sound_player.h"
 #include "termination_signals.h"
@@ -88,7 +89,10 @@ int runProgram(InstanceLock& lock, const QString& socketPath, const Clock& clock
     VerbServer verbs(socketPath, [&session, &form](Verb later, const Launch& launch) {
         const VerbAnswer answer = session.applyVerb(later);
         if (later == Verb::Show && answer == VerbAnswer::Done && !launch.isEmpty()) {
-            raiseForLaunch(form, launch);  // from a launcher, which gave the right to
+            // From a launcher, which gave the right to.
+            if (QWindow* window = form.windowHandle()) {
+                raiseForLaunch(*window, launch.startupId, launch.activationToken);
+            }
         }
         return answer;
     });

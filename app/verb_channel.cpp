@@ -163,13 +163,7 @@ Delivery sendVerb(const QString& path, Verb verb, const Launch& launch, QDeadlin
 }
 
 std::optional<int> deliverVerb(InstanceLock& lock, const QString& socketPath, Verb verb) {
-    const Launch launch = Launch::fromEnvironment();
-    const std::optional<int> status = handOver(lock, socketPath, verb, launch);
-    if (status) {
-        // This command shows no window: the launcher's busy cursor ends now.
-        completeStartupNotice(launch.startupId);
-    }
-    return status;
+    return handOver(lock, socketPath, verb, Launch::fromEnvironment());
 }
 
 VerbServer::VerbServer(QString path, Handler handler, int deadlineMs, QObject* parent)

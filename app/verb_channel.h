@@ -45,7 +45,7 @@ Delivery sendVerb(const QString& path, Verb verb, const Launch& launch, QDeadlin
 // line for a refusal. When none runs, --stop and --reset say so (status 1), while --start,
 // --toggle and --show give nothing: this process then starts as the copy, holding `lock`. A
 // copy that does not answer within the wait is reported so (status 1), and nothing else is
-// started. The launcher's start-up notice ends here unless this process starts as the copy.
+// started.
 std::optional<int> deliverVerb(InstanceLock& lock, const QString& socketPath, Verb verb);
 
 // The running copy's end of the verb socket. Each connection may carry one message, a verb

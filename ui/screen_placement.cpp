@@ -121,8 +121,4 @@ void watchScreens(QObject* context, const std::function<void()>& recheck) {
     QObject::connect(qGuiApp, &QGuiApplication::screenRemoved, context, later);
 }
 
-bool isNativeWayland() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
 }  // namespace conteggo

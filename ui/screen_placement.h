@@ -47,8 +47,4 @@ QScreen* screenOf(const QWidget* window);
 // long as `context` lives.
 void watchScreens(QObject* context, const std::function<void()>& recheck);
 
-// Whether the program runs on Qt's Wayland platform (a Wayland session without XWayland, or
-// chosen by the user), which neither places windows nor tells them their place.
-bool isNativeWayland();
-
 }  // namespace conteggo

@@ -2,7 +2,7 @@
 
 #include <xcb/xcb.h>
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QtGlobal>
 #include <algorithm>
 #include <cstdio>
@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "report_line.h"
-#include "screen_placement.h"
 
 namespace conteggo {
 
@@ -119,6 +118,10 @@ QString platformFailureText(bool noPlugin) {
     return QCoreApplication::translate("conteggo::Display",
                                        "impossibile avviare la piattaforma grafica \"%1\" di Qt")
         .arg(QString::fromLocal8Bit(chosen));
+}
+
+bool isNativeWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 void endBeforeWaylandTeardown(int status) {

@@ -34,6 +34,10 @@ class PlatformStartGuard {
 // found no plugin for it.
 QString platformFailureText(bool noPlugin);
 
+// Whether the program runs on Qt's Wayland platform (a Wayland session without XWayland, or
+// chosen by the user), which neither places windows nor tells them their place.
+bool isNativeWayland();
+
 // On native Wayland, ends the process at once with `status`: Qt's Wayland plugin (6.4) now and
 // then waits for ever for its event thread while the application object is torn down (and
 // tearing down the windows is no safer), and a copy that never ends keeps the next start out.
