@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The translation files, translations/conteggo_LANGUAGE.ts, against the program's texts: lupdate
 # reads every tr() and QCoreApplication::translate() of the windows (ui/), the program entry
-# (app/), the desktop services (desktop/) and the files (store/). The texts are written in
-# Italian.
+# (app/), the desktop services (desktop/), one copy per user (instance/) and the files
+# (store/). The texts are written in Italian.
 # Usage: scripts/translations.sh            check every file: fails, naming the texts, when one
 #                                           is missing, not yet translated, or no longer used
 #        scripts/translations.sh LANGUAGE   make or bring up to date the file of LANGUAGE
@@ -10,7 +10,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 lupdate=${LUPDATE:-$(qtpaths6 --query QT_HOST_BINS)/lupdate}
-lupdate_texts() { "$lupdate" -silent -source-language it -extensions cpp,h "$root/ui" "$root/app" "$root/desktop" "$root/store" "$@"; }
+lupdate_texts() { "$lupdate" -silent -source-language it -extensions cpp,h "$root/ui" "$root/app" "$root/desktop" "$root/instance" "$root/store" "$@"; }
 
 case $# in
 0) ;;

@@ -133,52 +133,52 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>RuntimeFolder</name>
     <message>
-        <location filename="../app/instance_lock.cpp" line="73"/>
+        <location filename="../instance/instance_lock.cpp" line="73"/>
         <source>impossibile creare il file di blocco %1: %2</source>
         <translation>cannot create the lock file %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/instance_lock.cpp" line="75"/>
+        <location filename="../instance/instance_lock.cpp" line="75"/>
         <source>al suo posto c&apos;è qualcos&apos;altro</source>
         <translation>something else is in its place</translation>
     </message>
     <message>
-        <location filename="../app/runtime_path.cpp" line="25"/>
+        <location filename="../instance/runtime_path.cpp" line="25"/>
         <source>non è un percorso assoluto</source>
         <translation>not an absolute path</translation>
     </message>
     <message>
-        <location filename="../app/runtime_path.cpp" line="29"/>
+        <location filename="../instance/runtime_path.cpp" line="29"/>
         <source>percorso troppo lungo per un socket</source>
         <translation>path too long for a socket</translation>
     </message>
     <message>
-        <location filename="../app/runtime_path.cpp" line="36"/>
+        <location filename="../instance/runtime_path.cpp" line="36"/>
         <source>è un collegamento simbolico</source>
         <translation>it is a symbolic link</translation>
     </message>
     <message>
-        <location filename="../app/runtime_path.cpp" line="39"/>
+        <location filename="../instance/runtime_path.cpp" line="39"/>
         <source>non è una cartella</source>
         <translation>not a folder</translation>
     </message>
     <message>
-        <location filename="../app/runtime_path.cpp" line="42"/>
+        <location filename="../instance/runtime_path.cpp" line="42"/>
         <source>appartiene a un altro utente</source>
         <translation>it belongs to another user</translation>
     </message>
     <message>
-        <location filename="../app/runtime_path.cpp" line="45"/>
+        <location filename="../instance/runtime_path.cpp" line="45"/>
         <source>ha i permessi %1 invece di 700</source>
         <translation>its permissions are %1 instead of 700</translation>
     </message>
     <message>
-        <location filename="../app/runtime_path.cpp" line="66"/>
+        <location filename="../instance/runtime_path.cpp" line="66"/>
         <source>cartella per l&apos;istanza non utilizzabile %1: %2</source>
         <translation>unusable instance folder %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/runtime_path.cpp" line="82"/>
+        <location filename="../instance/runtime_path.cpp" line="82"/>
         <source>XDG_RUNTIME_DIR non usata (%1: %2)</source>
         <translation>XDG_RUNTIME_DIR not used (%1: %2)</translation>
     </message>
@@ -274,92 +274,87 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>Verbs</name>
     <message>
-        <location filename="../app/verb_channel.cpp" line="75"/>
+        <location filename="../instance/verb_channel.cpp" line="111"/>
         <source>la copia in esecuzione non ha risposto</source>
         <translation>the running copy did not answer</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="94"/>
+        <location filename="../instance/verb_channel.cpp" line="130"/>
         <source>Conteggo non è in esecuzione</source>
         <translation>Conteggo is not running</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="112"/>
+        <location filename="../instance/verb_channel.cpp" line="148"/>
         <source>il socket %1 appartiene a un altro utente</source>
         <translation>the socket %1 belongs to another user</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="197"/>
+        <location filename="../instance/verb_channel.cpp" line="285"/>
         <source>comandi da riga di comando non disponibili: socket %1: %2</source>
         <translation>command-line commands not available: socket %1: %2</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="201"/>
-        <source>errore del socket</source>
-        <translation>socket error</translation>
-    </message>
-    <message>
-        <location filename="../app/verb_channel.cpp" line="218"/>
+        <location filename="../instance/verb_channel.cpp" line="316"/>
         <source>connessione di un altro utente</source>
         <translation>a connection from another user</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="223"/>
+        <location filename="../instance/verb_channel.cpp" line="321"/>
         <source>troppe connessioni in attesa</source>
         <translation>too many waiting connections</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="235"/>
+        <location filename="../instance/verb_channel.cpp" line="331"/>
         <source>nessun messaggio in tempo</source>
         <translation>no message in time</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="246"/>
+        <location filename="../instance/verb_channel.cpp" line="348"/>
         <source>messaggio troppo lungo</source>
         <translation>message too long</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="259"/>
+        <location filename="../instance/verb_channel.cpp" line="371"/>
         <source>messaggio non valido</source>
         <translation>invalid message</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="266"/>
+        <location filename="../instance/verb_channel.cpp" line="379"/>
         <source>il comando non attende più la risposta</source>
         <translation>the command no longer waits for the answer</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="295"/>
+        <location filename="../instance/verb_channel.cpp" line="411"/>
         <source>connessione scartata: %1</source>
         <translation>connection dropped: %1</translation>
     </message>
     <message>
-        <location filename="../app/verb_channel.cpp" line="300"/>
+        <location filename="../instance/verb_channel.cpp" line="416"/>
         <source>connessioni scartate nell&apos;ultimo minuto: %1 (%2)</source>
         <translation>connections dropped in the last minute: %1 (%2)</translation>
     </message>
     <message>
-        <location filename="../app/verb_protocol.cpp" line="58"/>
+        <location filename="../instance/verb_protocol.cpp" line="71"/>
         <source>il conteggo è in corso: fermalo prima di azzerarlo</source>
         <translation>the count is running: stop it before resetting it</translation>
     </message>
     <message>
-        <location filename="../app/verb_protocol.h" line="36"/>
+        <location filename="../instance/verb_protocol.h" line="36"/>
         <source>il conteggo è già in corso</source>
         <translation>the count is already running</translation>
     </message>
     <message>
-        <location filename="../app/verb_protocol.h" line="37"/>
+        <location filename="../instance/verb_protocol.h" line="37"/>
         <source>il conteggo è già fermo</source>
         <translation>the count is already stopped</translation>
     </message>
     <message>
-        <location filename="../app/verb_protocol.h" line="39"/>
+        <location filename="../instance/verb_protocol.h" line="39"/>
         <source>una finestra di Conteggo è aperta: chiudila e riprova</source>
         <translation>a Conteggo window is open: close it and try again</translation>
     </message>
     <message>
-        <location filename="../app/verb_protocol.h" line="40"/>
+        <location filename="../instance/verb_protocol.h" line="40"/>
         <source>Conteggo si sta chiudendo</source>
         <translation>Conteggo is closing</translation>
     </message>
@@ -367,57 +362,57 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>conteggo::CanberraPlayer</name>
     <message>
-        <location filename="../app/canberra_player.cpp" line="46"/>
+        <location filename="../desktop/canberra_player.cpp" line="52"/>
         <source>file non trovato</source>
         <translation>file not found</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="49"/>
+        <location filename="../desktop/canberra_player.cpp" line="55"/>
         <source>formato audio non riconosciuto</source>
         <translation>audio format not recognised</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="52"/>
+        <location filename="../desktop/canberra_player.cpp" line="58"/>
         <source>accesso negato</source>
         <translation>access denied</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="54"/>
+        <location filename="../desktop/canberra_player.cpp" line="60"/>
         <source>file troppo grande</source>
         <translation>file too large</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="59"/>
+        <location filename="../desktop/canberra_player.cpp" line="65"/>
         <source>server audio non disponibile</source>
         <translation>sound server not available</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="62"/>
+        <location filename="../desktop/canberra_player.cpp" line="68"/>
         <source>errore %1</source>
         <translation>error %1</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="75"/>
+        <location filename="../desktop/canberra_player.cpp" line="90"/>
         <source>%1 non trovato</source>
         <translation>%1 not found</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="81"/>
+        <location filename="../desktop/canberra_player.cpp" line="98"/>
         <source>nessun server audio (%1)</source>
         <translation>no sound server (%1)</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="126"/>
+        <location filename="../desktop/canberra_player.cpp" line="147"/>
         <source>Preavviso a %1: suono non riprodotto</source>
         <translation>Warning at %1: sound not played</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="128"/>
+        <location filename="../desktop/canberra_player.cpp" line="149"/>
         <source>Allarme a %1: suono non riprodotto</source>
         <translation>Alarm at %1: sound not played</translation>
     </message>
     <message>
-        <location filename="../app/canberra_player.cpp" line="142"/>
+        <location filename="../desktop/canberra_player.cpp" line="163"/>
         <source>suono non riprodotto: %1</source>
         <translation>sound not played: %1</translation>
     </message>
@@ -455,17 +450,17 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <translation>(only while the timer is running)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="75"/>
+        <location filename="../ui/dialog.cpp" line="78"/>
         <source>Con che anticipo?</source>
         <translation>How early a warning?</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="104"/>
+        <location filename="../ui/dialog.cpp" line="107"/>
         <source>ERRORE</source>
         <translation>ERROR</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.h" line="22"/>
+        <location filename="../ui/dialog.h" line="24"/>
         <source>DATI ERRATI! (max 120)</source>
         <translation>WRONG DATA! (max 120)</translation>
     </message>
@@ -473,33 +468,33 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>conteggo::Display</name>
     <message>
-        <location filename="../app/display_check.cpp" line="100"/>
+        <location filename="../desktop/display_check.cpp" line="99"/>
         <source>manca il plugin Wayland di Qt: installare il pacchetto qt6-wayland, oppure avviare il programma sotto XWayland (con DISPLAY impostato)</source>
         <translation>Qt&apos;s Wayland plugin is missing: install the package qt6-wayland, or start the program under XWayland (with DISPLAY set)</translation>
     </message>
     <message>
-        <location filename="../app/display_check.cpp" line="105"/>
+        <location filename="../desktop/display_check.cpp" line="104"/>
         <source>impossibile aprire lo schermo Wayland &quot;%1&quot;</source>
         <translation>cannot open the Wayland display &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../app/display_check.cpp" line="110"/>
+        <location filename="../desktop/display_check.cpp" line="109"/>
         <source>manca il plugin X11 di Qt: reinstallare il pacchetto libqt6gui6</source>
         <translation>Qt&apos;s X11 plugin is missing: reinstall the package libqt6gui6</translation>
     </message>
     <message>
-        <location filename="../app/display_check.cpp" line="115"/>
-        <location filename="../app/display_check.cpp" line="149"/>
+        <location filename="../desktop/display_check.cpp" line="114"/>
+        <location filename="../desktop/display_check.cpp" line="152"/>
         <source>impossibile aprire lo schermo &quot;%1&quot;</source>
         <translation>cannot open the display &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../app/display_check.cpp" line="119"/>
+        <location filename="../desktop/display_check.cpp" line="118"/>
         <source>impossibile avviare la piattaforma grafica &quot;%1&quot; di Qt</source>
         <translation>cannot start Qt&apos;s graphics platform &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="../app/display_check.cpp" line="142"/>
+        <location filename="../desktop/display_check.cpp" line="145"/>
         <source>nessuno schermo: DISPLAY non è impostato</source>
         <translation>no display: DISPLAY is not set</translation>
     </message>
@@ -515,107 +510,107 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>conteggo::Form1</name>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="73"/>
+        <location filename="../ui/form1_layout.cpp" line="66"/>
         <source>PRIMO/SECONDO PIANO</source>
         <translation>FOREGROUND/BACKGROUND</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="88"/>
+        <location filename="../ui/form1_layout.cpp" line="75"/>
         <source>FORMATO ORARIO (h:m:s / m:s)</source>
         <translation>TIME FORMAT (h:m:s / m:s)</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="90"/>
+        <location filename="../ui/form1_layout.cpp" line="77"/>
         <source>STOP / PAUSA</source>
         <translation>STOP / PAUSE</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="91"/>
+        <location filename="../ui/form1_layout.cpp" line="78"/>
         <source>PARTI / RIPARTI</source>
         <translation>START / RESTART</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="93"/>
+        <location filename="../ui/form1_layout.cpp" line="80"/>
         <source>AZZERA</source>
         <translation>RESET</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="95"/>
+        <location filename="../ui/form1_layout.cpp" line="82"/>
         <source>SUONO?</source>
         <translation>SOUND?</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="102"/>
+        <location filename="../ui/form1_layout.cpp" line="89"/>
         <source>INFO</source>
         <translation>INFO</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="185"/>
+        <location filename="../ui/form1_layout.cpp" line="171"/>
         <source>Avvia</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="186"/>
+        <location filename="../ui/form1_layout.cpp" line="172"/>
         <source>Ferma</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="187"/>
+        <location filename="../ui/form1_layout.cpp" line="173"/>
         <source>Azzera</source>
         <translation>Reset</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="189"/>
+        <location filename="../ui/form1_layout.cpp" line="175"/>
         <source>Sempre in primo piano: attivo</source>
         <translation>Always on top: on</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="190"/>
+        <location filename="../ui/form1_layout.cpp" line="176"/>
         <source>Sempre in primo piano: disattivo</source>
         <translation>Always on top: off</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="191"/>
+        <location filename="../ui/form1_layout.cpp" line="177"/>
         <source>Informazioni</source>
         <translation>Information</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="192"/>
+        <location filename="../ui/form1_layout.cpp" line="178"/>
         <source>Tempo trascorso</source>
         <translation>Elapsed time</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="193"/>
+        <location filename="../ui/form1_layout.cpp" line="179"/>
         <source>Avanzamento verso il prossimo suono</source>
         <translation>Progress towards the next sound</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="201"/>
+        <location filename="../ui/form1_layout.cpp" line="187"/>
         <source>Formato: minuti e secondi</source>
         <translation>Format: minutes and seconds</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="202"/>
+        <location filename="../ui/form1_layout.cpp" line="188"/>
         <source>Formato: ore, minuti e secondi</source>
         <translation>Format: hours, minutes and seconds</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="205"/>
+        <location filename="../ui/form1_layout.cpp" line="191"/>
         <source>ogni minuto</source>
         <translation>every minute</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="206"/>
+        <location filename="../ui/form1_layout.cpp" line="192"/>
         <source>ogni %1 minuti</source>
         <translation>every %1 minutes</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="207"/>
+        <location filename="../ui/form1_layout.cpp" line="193"/>
         <source>Allarme attivo, %1: impostazioni</source>
         <translation>Alarm on, %1: settings</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="208"/>
+        <location filename="../ui/form1_layout.cpp" line="194"/>
         <source>Allarme spento: impostazioni</source>
         <translation>Alarm off: settings</translation>
     </message>
@@ -623,12 +618,12 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>conteggo::Program</name>
     <message>
-        <location filename="../app/program.cpp" line="21"/>
+        <location filename="../app/program.cpp" line="35"/>
         <source>info</source>
         <translation>info</translation>
     </message>
     <message>
-        <location filename="../app/program.cpp" line="22"/>
+        <location filename="../app/program.cpp" line="36"/>
         <source>Conteggo è già in esecuzione</source>
         <translation>Conteggo is already running</translation>
     </message>
@@ -644,32 +639,32 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>conteggo::infomio</name>
     <message>
-        <location filename="../ui/infomio.cpp" line="31"/>
+        <location filename="../ui/infomio.cpp" line="17"/>
         <source>INFO</source>
         <translation>INFO</translation>
     </message>
     <message>
-        <location filename="../ui/infomio.cpp" line="45"/>
+        <location filename="../ui/infomio.cpp" line="30"/>
         <source>Un cronometro per il tuo lavoro</source>
         <translation>A stopwatch for your work</translation>
     </message>
     <message>
-        <location filename="../ui/infomio.cpp" line="48"/>
+        <location filename="../ui/infomio.cpp" line="34"/>
         <source>COME FUNZIONA:</source>
         <translation>HOW IT WORKS:</translation>
     </message>
     <message>
-        <location filename="../ui/infomio.cpp" line="49"/>
+        <location filename="../ui/infomio.cpp" line="35"/>
         <source>Il tempo viene salvato automaticamente nel file conteggo.txt ogni 30 secondi o quando lo si ferma o lo si azzera o quando si esce.</source>
         <translation>The time is saved automatically in the file conteggo.txt every 30 seconds, when it is stopped or reset, and on exit.</translation>
     </message>
     <message>
-        <location filename="../ui/infomio.cpp" line="52"/>
+        <location filename="../ui/infomio.cpp" line="38"/>
         <source>La posizione e l&apos;allarme vengono salvati nel file timerpos.txt quando si esce.</source>
         <translation>The position and the alarm are saved in the file timerpos.txt on exit.</translation>
     </message>
     <message>
-        <location filename="../ui/infomio.cpp" line="55"/>
+        <location filename="../ui/infomio.cpp" line="41"/>
         <source>Simbolo delle informazioni</source>
         <translation>Information symbol</translation>
     </message>

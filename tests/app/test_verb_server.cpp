@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QLocalSocket>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +15,7 @@
 #include "session_bench.h"
 #include "stderr_capture.h"
 #include "verb_channel.h"
+#include "verb_protocol.h"
 
 using conteggo::Delivery;
 using conteggo::Verb;
@@ -93,28 +93,50 @@ struct Bench : SessionBench {
     }
 };
 
+// A client socket connected to `path`, or -1.
+int connectedTo(const QString& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), static_cast<size_t>(name.size()));
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Takes what has come on `fd` into `reply`; true once the other end has closed.
+bool takeReply(int fd, QByteArray& reply) {
+    char buffer[256];
+    for (;;) {
+        const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+        if (n <= 0) {
+            return n == 0 || errno != EAGAIN;
+        }
+        reply.append(buffer, n);
+    }
+}
+
 // One connection: writes `message`, then collects whatever comes back until the server ends
 // the connection. Runs the event loop meanwhile, so the server in this thread can answer.
 struct Exchange {
-    QLocalSocket socket;
+    int fd = -1;
     QByteArray reply;
-    bool ended = false;
 
+    ~Exchange() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
     bool run(const QString& path, const QByteArray& message) {
-        QObject::connect(&socket, &QLocalSocket::readyRead, &socket,
-                         [this] { reply += socket.readAll(); });
-        QObject::connect(&socket, &QLocalSocket::disconnected, &socket, [this] {
-            reply += socket.readAll();
-            ended = true;
-        });
-        socket.connectToServer(path);
-        if (!socket.waitForConnected(5000)) {
+        fd = connectedTo(path);
+        if (fd < 0 || ::send(fd, message.constData(), static_cast<size_t>(message.size()),
+                             MSG_NOSIGNAL) != message.size()) {
             return false;
         }
-        if (!message.isEmpty()) {
-            socket.write(message);
-        }
-        return QTest::qWaitFor([this] { return ended; }, 10000);
+        return QTest::qWaitFor([this] { return takeReply(fd, reply); }, 10000);
     }
 };
 
@@ -181,35 +203,59 @@ class TestVerbServer : public QObject {
         Bench bench;
         QVERIFY(bench.openWithServer());
         StderrCapture capture;
-        std::vector<std::unique_ptr<QLocalSocket>> idle;
-        int cut = 0;
+        std::vector<int> idle;
         for (int n = 0; n < VerbServer::kMaxOpenConnections + 10; ++n) {
-            idle.push_back(std::make_unique<QLocalSocket>());
-            QObject::connect(idle.back().get(), &QLocalSocket::disconnected, this,
-                             [&cut] { ++cut; });
-            idle.back()->connectToServer(bench.socketPath());
+            idle.push_back(connectedTo(bench.socketPath()));
         }
-        QTRY_VERIFY_WITH_TIMEOUT(cut >= 10, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(std::count_if(idle.begin(), idle.end(),
+                                               [](int fd) {
+                                                   QByteArray nothing;
+                                                   return takeReply(fd, nothing);
+                                               }) >= 10,
+                                 10000);
         Exchange good;
         QVERIFY(good.run(bench.socketPath(), "toggle\n"));
         QCOMPARE(good.reply, QByteArray("ok\n"));
         QCOMPARE(capture.finish().count('\n'), 1);
+        for (int fd : idle) {
+            ::close(fd);
+        }
     }
 
     // A verb whose command has stopped waiting (the copy was frozen or busy) never happens.
     void verbOfAGoneSenderIsDropped() {
         Bench bench;
         QVERIFY(bench.openWithServer());
-        QLocalSocket gone;
-        gone.connectToServer(bench.socketPath());
-        QVERIFY(gone.waitForConnected(5000));
-        gone.write("start\n");
-        QVERIFY(gone.waitForBytesWritten(5000));
-        gone.abort();    // before this thread's server has even taken the connection
+        const int gone = connectedTo(bench.socketPath());
+        QCOMPARE(::send(gone, "start\n", 6, MSG_NOSIGNAL), 6);
+        ::close(gone);   // before this thread's server has even taken the connection
         Exchange later;  // taken after the first
         QVERIFY(later.run(bench.socketPath(), "show\n"));
         QCOMPARE(later.reply, QByteArray("ok\n"));
         QVERIFY(!bench.running());
+    }
+
+    // A verb that comes to the copy past the deadline its command told (the copy was frozen
+    // until then) is dropped: the command says it did not happen, and it never does.
+    void verbPastItsDeadlineIsDropped_data() {
+        QTest::addColumn<qint64>("deadlineFromNow");  // ms; 0: no deadline told
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("within its deadline") << qint64(60000) << QByteArray("ok\n");
+        QTest::newRow("past its deadline") << qint64(-1) << QByteArray();
+        QTest::newRow("no deadline told") << qint64(0) << QByteArray("ok\n");
+    }
+    void verbPastItsDeadlineIsDropped() {
+        QFETCH(qint64, deadlineFromNow);
+        Bench bench;
+        QVERIFY(bench.openWithServer());
+        const std::optional<qint64> deadline =
+            deadlineFromNow != 0 ? std::optional(conteggo::sharedClockMs() + deadlineFromNow)
+                                 : std::nullopt;
+        Exchange exchange;
+        QVERIFY(
+            exchange.run(bench.socketPath(), conteggo::encodeMessage(Verb::Start, {}, deadline)));
+        QTEST(exchange.reply, "reply");
+        QCOMPARE(bench.running(), !exchange.reply.isEmpty());
     }
 
     // The command's own client, 50 at once: every one is answered and the count stays whole.

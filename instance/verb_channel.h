@@ -1,22 +1,20 @@
 #pragma once
 
-// The verbs' way from a command to the copy that runs, over a local socket in the user's
-// private runtime folder: the command's end (deliverVerb, sendVerb) and the copy's
-// (VerbServer).
+// The verbs' way from a command to the copy that runs, over a local (Unix) socket in the
+// user's private runtime folder: the command's end (deliverVerb, sendVerb) and the copy's
+// (VerbServer). Plain POSIX sockets, watched by the event loop on the copy's side.
 
 #include <QDeadlineTimer>
 #include <QHash>
-#include <QList>
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "launch.h"
 #include "verb.h"
-
-class QLocalServer;
-class QLocalSocket;
 
 namespace conteggo {
 
@@ -34,10 +32,15 @@ struct Delivery {
     VerbAnswer answer = VerbAnswer::Done;
 };
 
-// Sends one verb, with the command's launch, to the copy listening at `path` and waits for its
-// answer until `deadline`. Blocking, for the short-lived command that only delivers it. A
-// termination signal ends the command at any moment of the wait; the copy never acts on a verb
-// whose sender has gone.
+// How long past its deadline a command still waits for the answer: a copy that took the verb
+// just before the deadline has answered well within it.
+inline constexpr qint64 kAnswerGraceMs = 2000;
+
+// Sends one verb, with the command's launch, to the copy listening at `path`, telling it
+// `deadline`, and waits for its answer until kAnswerGraceMs past it. Blocking, for the
+// short-lived command that only delivers it. A termination signal ends the command at any
+// moment of the wait. The copy never acts on a verb past its deadline, nor on one whose sender
+// has gone, so NoAnswer means the verb did not happen.
 Delivery sendVerb(const QString& path, Verb verb, const Launch& launch, QDeadlineTimer deadline);
 
 // A command's verb, the whole way: when a copy runs (its lock is held), the verb goes to it,
@@ -52,8 +55,9 @@ std::optional<int> deliverVerb(InstanceLock& lock, const QString& socketPath, Ve
 // word and a line feed; the verb goes to the handler, whose answer goes back as a word, and
 // the connection ends. Anything else (a stranger's connection, unknown or oversized input,
 // a second message, silence past the deadline, a sender that has gone before its verb was
-// read) is dropped without effect. Drops are reported on standard error at most once a minute
-// for each reason, with the number of those left unsaid.
+// read, a verb past the deadline its command gave) is dropped without effect. Drops are
+// reported on standard error at most once a minute for each reason, with the number of those
+// left unsaid.
 class VerbServer : public QObject {
     Q_OBJECT
 
@@ -74,21 +78,25 @@ class VerbServer : public QObject {
     // Takes the socket path, replacing a socket left by a killed copy: call it only while
     // holding the instance lock. False, with one line on standard error, when it cannot.
     bool listen();
+    // Stops listening and removes the socket; connections still open are dropped.
     void close();
 
   private:
+    struct Connection;
     void acceptAll();
-    void take(QLocalSocket* socket);
-    void readMessage(QLocalSocket* socket);
-    void answer(QLocalSocket* socket, VerbAnswer verbAnswer);
-    void drop(QLocalSocket* socket, const QString& why);
+    void readMessage(Connection* connection);
+    void answer(Connection* connection, VerbAnswer verbAnswer);
+    void drop(Connection* connection, const QString& why);
+    void forget(Connection* connection);
     void report(const QString& why);
 
     QString path_;
     Handler handler_;
     int deadlineMs_;
-    QLocalServer* server_;
-    QList<QLocalSocket*> open_;   // connections still waiting for their message, oldest first
+    int listening_ = -1;
+    std::unique_ptr<QObject> listener_;  // the notifier of the listening socket
+    // Connections still waiting for their message, oldest first.
+    std::vector<Connection*> open_;
     QHash<QString, int> unsaid_;  // drops since the last line for each reason, while it holds
 };
 

@@ -48,7 +48,13 @@ std::optional<VerbAnswer> answerFromWord(QByteArrayView word);
 // What the command says when the copy answered `answer` to `verb`; empty for Done.
 QString refusalText(Verb verb, VerbAnswer answer);
 
-// A command's message on the socket: the verb's word, then the launch's values if any
+// Milliseconds of the monotonic clock (CLOCK_MONOTONIC), which all processes share: what a
+// message's deadline is told in.
+qint64 sharedClockMs();
+
+// A command's message on the socket: the verb's word, then the time after which the command
+// no longer waits for the answer ("DEADLINE=...", milliseconds of the monotonic clock, which
+// every process of the machine shares) and the launch's values if any
 // ("DESKTOP_STARTUP_ID=..." and "XDG_ACTIVATION_TOKEN=..."), separated by single spaces, and
 // a line feed. Never longer than this; the answer is a word and a line feed.
 inline constexpr qsizetype kMaxMessageBytes = 600;
@@ -56,8 +62,9 @@ inline constexpr qsizetype kMaxMessageBytes = 600;
 struct VerbMessage {
     Verb verb;
     Launch launch;
+    std::optional<qint64> deadlineMs;  // none from a command that gave none
 };
-QByteArray encodeMessage(Verb verb, const Launch& launch);
+QByteArray encodeMessage(Verb verb, const Launch& launch, std::optional<qint64> deadlineMs);
 // `line` without its line feed; nothing unless it is exactly such a message.
 std::optional<VerbMessage> decodeMessage(QByteArrayView line);
 

@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 
+#include <time.h>
+
 #include <QList>
+#include <algorithm>
 
 namespace conteggo {
 
@@ -10,6 +13,16 @@ namespace {
 
 const QByteArray kStartupIdField = QByteArrayLiteral("DESKTOP_STARTUP_ID=");
 const QByteArray kTokenField = QByteArrayLiteral("XDG_ACTIVATION_TOKEN=");
+const QByteArray kDeadlineField = QByteArrayLiteral("DEADLINE=");
+
+// Up to 18 digits: any time of the clock, and never an overflow.
+std::optional<qint64> deadlineValue(const QByteArray& digits) {
+    if (digits.isEmpty() || digits.size() > 18 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    return digits.toLongLong();
+}
 
 const AnswerSpelling& spelling(VerbAnswer answer) {
     for (const AnswerSpelling& entry : kAnswers) {
@@ -62,8 +75,11 @@ QString refusalText(Verb verb, VerbAnswer answer) {
     return refusal != nullptr ? QCoreApplication::translate("Verbs", refusal) : QString();
 }
 
-QByteArray encodeMessage(Verb verb, const Launch& launch) {
+QByteArray encodeMessage(Verb verb, const Launch& launch, std::optional<qint64> deadlineMs) {
     QByteArray message = verbWord(verb);
+    if (deadlineMs && *deadlineMs >= 0) {
+        message += ' ' + kDeadlineField + QByteArray::number(*deadlineMs);
+    }
     if (isLaunchValue(launch.startupId)) {
         message += ' ' + kStartupIdField + launch.startupId;
     }
@@ -79,21 +95,35 @@ std::optional<VerbMessage> decodeMessage(QByteArrayView line) {
     if (!verb) {
         return std::nullopt;
     }
-    VerbMessage message{*verb, {}};
+    VerbMessage message{*verb, {}, std::nullopt};
+    // Each field once, and nothing else: anything more voids the whole message.
     for (const QByteArray& field : fields.mid(1)) {
+        if (field.startsWith(kDeadlineField)) {
+            const std::optional<qint64> deadline = deadlineValue(field.mid(kDeadlineField.size()));
+            if (!deadline || message.deadlineMs) {
+                return std::nullopt;
+            }
+            message.deadlineMs = deadline;
+            continue;
+        }
         const bool isStartupId = field.startsWith(kStartupIdField);
         QByteArray* target = isStartupId                     ? &message.launch.startupId
                              : field.startsWith(kTokenField) ? &message.launch.activationToken
                                                              : nullptr;
         const QByteArray value =
             field.mid(isStartupId ? kStartupIdField.size() : kTokenField.size());
-        // Each value once, and nothing else: anything more voids the whole message.
         if (target == nullptr || !target->isEmpty() || !isLaunchValue(value)) {
             return std::nullopt;
         }
         *target = value;
     }
     return message;
+}
+
+qint64 sharedClockMs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<qint64>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 
 }  // namespace conteggo
