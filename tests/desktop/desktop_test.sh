@@ -2,7 +2,6 @@
 # Drives the real program on a private X server with a real window manager: first start,
 # Enter, closing, position, a second copy, the alarm dialog and the information window.
 # Usage: desktop_test.sh PATH_TO_CONTEGGO
-# DESKTOP_SIGNALS=1 adds SIGTERM, SIGINT and SIGHUP, which graceful_end_test.sh owns in CI.
 set -u
 # shellcheck source=SCRIPTDIR/../support/harness.sh
 source "$(dirname "$0")/../support/harness.sh"
@@ -281,30 +280,6 @@ second_copy() {
     expect "$name: first copy still runs" -- window_shows "$first" '^Conteggo'
 }
 
-term_while_running() {
-    local name="SIGTERM while running"
-    counting_app 2 || return
-    kill -TERM "$started"
-    program_ends "$name" "$EXIT_WAIT" SIGTERM || return
-    expect "$name: running count saved" -- running_count_saved 2 "$seen"
-    expect "$name: timerpos.txt written" -- position_file_ok '#FALSE#'
-}
-
-# SIGNAL while stopped, with conteggo.txt holding PREVIOUS (empty: no file at all).
-signal_while_stopped() {
-    local signal=$1 previous=$2 name="SIG$1 while stopped" count_at=""
-    new_scenario
-    if [[ -n $previous ]]; then
-        seed conteggo.txt "$previous$CRLF"
-        count_at=$(stamp conteggo.txt)
-    fi
-    shown_app || return
-    kill "-$signal" "$started"
-    program_ends "$name" "$EXIT_WAIT" "SIG$signal" || return
-    expect "$name: timerpos.txt written" -- position_file_ok '#FALSE#'
-    expect "$name: count written" -- rewritten conteggo.txt "${previous:-0}$CRLF" "$count_at"
-}
-
 # The dialog closes within 3 s; if an ERRORE message came instead, says so.
 dialog_closes() {
     poll 3 no_window "$started" '^Imposta allarme$' && return 0
@@ -431,11 +406,6 @@ run enter_starts
 run closing_writes_files
 run position_restored
 run second_copy
-if [[ -n ${DESKTOP_SIGNALS:-} ]]; then
-    run term_while_running
-    run signal_while_stopped INT ""
-    run signal_while_stopped HUP 125
-fi
 run alarm_set
 run alarm_refused
 run information_window

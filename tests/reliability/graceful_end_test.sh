@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SIGTERM, SIGINT and SIGHUP, while counting and while stopped: the program ends with status
-# 0 and conteggo.txt holds the count to the second it had when the signal came (the autosave
-# is 30 s away, so only the closing save can have written it); the next start shows that
-# count, and its first tick that count plus one.
+# 0, timerpos.txt is written and conteggo.txt holds the count to the second it had when the
+# signal came (the autosave is 30 s away, so only the closing save can have written it); the
+# next start shows that count, and its first tick that count plus one.
 # Usage: graceful_end_test.sh PATH_TO_CONTEGGO [ROUNDS]   (1 in CI)
 set -u
 usage="PATH_TO_CONTEGGO [ROUNDS]"
@@ -64,6 +64,9 @@ one_case() {
         hi=$((base + died_at / 100 - start_s))
         ((${last_tick:-0} > lo)) && lo=$last_tick
     fi
+    # The whole closing ran: the place file was written before the count.
+    [[ $(tail -n 1 "$work/timerpos.txt" 2>/dev/null) == "#FALSE#"$'\r' ]] ||
+        note_failure "$key: saves" "$key: timerpos.txt not written"
     if ! read_count "$work/conteggo.txt"; then
         note_failure "$key: saves" "$key: conteggo.txt is not one CR LF line: $(shown)"
         return
@@ -106,7 +109,7 @@ for signal in TERM INT HUP; do
     for state in counting stopped; do
         key="SIG$signal while $state"
         check "$key: ends" "$key: the program ends with status 0, silently"
-        check "$key: saves" "$key: conteggo.txt holds the count to the second"
+        check "$key: saves" "$key: conteggo.txt holds the count to the second, timerpos.txt written"
         check "$key: next start" "$key: the next start shows it, its first tick one more"
     done
 done
