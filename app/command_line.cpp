@@ -13,7 +13,7 @@ namespace conteggo {
 namespace {
 
 const char* const kHelp = QT_TRANSLATE_NOOP(
-    "CommandLine",
+    "conteggo::CommandLine",
     "Uso: conteggo [--start | --stop | --toggle | --reset | --show]\n"
     "\n"
     "Senza opzioni avvia Conteggo. Con un comando agisce sulla copia in esecuzione:\n"
@@ -111,9 +111,10 @@ CommandLine ending(int status, const QString& output) {
 }
 
 CommandLine mistake(const QString& what) {
-    return ending(kUsageStatus, QCoreApplication::translate(
-                                    "CommandLine", "Conteggo: %1 (conteggo --help per l'aiuto)")
-                                    .arg(what));
+    return ending(kUsageStatus,
+                  QCoreApplication::translate("conteggo::CommandLine",
+                                              "Conteggo: %1 (conteggo --help per l'aiuto)")
+                      .arg(what));
 }
 
 // The first argument that is none of the program's options, named whole ("-sesion", not the
@@ -150,17 +151,20 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QStringList own = setQtOptionsAside(arguments, qt);
     if (const std::optional<QString> unknown = unknownOption(own)) {
         return mistake(
-            QCoreApplication::translate("CommandLine", "opzione sconosciuta \"%1\"").arg(*unknown));
+            QCoreApplication::translate("conteggo::CommandLine", "opzione sconosciuta \"%1\"")
+                .arg(*unknown));
     }
     if (!parser.parse(own)) {
-        return mistake(QCoreApplication::translate("CommandLine", "riga di comando non valida"));
+        return mistake(
+            QCoreApplication::translate("conteggo::CommandLine", "riga di comando non valida"));
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return mistake(QCoreApplication::translate("CommandLine", "argomento inatteso \"%1\"")
-                           .arg(parser.positionalArguments().constFirst()));
+        return mistake(
+            QCoreApplication::translate("conteggo::CommandLine", "argomento inatteso \"%1\"")
+                .arg(parser.positionalArguments().constFirst()));
     }
     if (parser.isSet(help)) {
-        return ending(0, QCoreApplication::translate("CommandLine", kHelp));
+        return ending(0, QCoreApplication::translate("conteggo::CommandLine", kHelp));
     }
     if (parser.isSet(version)) {
         return ending(0, QStringLiteral("Conteggo %1\n").arg(QLatin1String(kVersion)));
@@ -168,7 +172,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     // Every occurrence counts: "--start --start" is as unclear as "--start --stop".
     const QStringList given = parser.optionNames();
     if (given.size() > 1) {
-        return mistake(QCoreApplication::translate("CommandLine", "un solo comando alla volta"));
+        return mistake(
+            QCoreApplication::translate("conteggo::CommandLine", "un solo comando alla volta"));
     }
     if (given.size() == 1) {
         qt.verb = verbFromWord(given.constFirst().toLatin1());

@@ -32,6 +32,7 @@ std::chrono::milliseconds autosaveInterval() {
 
 std::unique_ptr<QMessageBox> refusalBox() {
     auto box =
+        //: Title of the box that tells a second copy the program already runs
         errorBox(QCoreApplication::translate("conteggo::Program", "info"),
                  QCoreApplication::translate("conteggo::Program", "Conteggo è già in esecuzione"));
     box->setAccessibleDescription(box->text());

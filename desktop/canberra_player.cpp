@@ -145,8 +145,12 @@ void CanberraPlayer::failed(Sound sound, const QString& countText, const QString
     const QString summary =
         sound == Sound::Warning
             ? QCoreApplication::translate("conteggo::CanberraPlayer",
+                                          //: A desktop notification; %1 is the count as the window
+                                          //: showed it when the advance warning was due (0:04:00)
                                           "Preavviso a %1: suono non riprodotto")
             : QCoreApplication::translate("conteggo::CanberraPlayer",
+                                          //: A desktop notification; %1 is the count as the window
+                                          //: showed it when the alarm was due (0:05:00)
                                           "Allarme a %1: suono non riprodotto");
     notifier_->notify(summary.arg(countText), why,
                       [alive = QPointer<QObject>(&receiver_), this, why] {

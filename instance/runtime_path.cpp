@@ -22,27 +22,27 @@ namespace {
 // a link is never followed into somebody else's folder.
 std::optional<QString> unsuitable(const QString& path, uid_t uid) {
     if (!QDir::isAbsolutePath(path)) {
-        return QCoreApplication::translate("RuntimeFolder", "non è un percorso assoluto");
+        return QCoreApplication::translate("conteggo::RuntimeFolder", "non è un percorso assoluto");
     }
     const QByteArray socketName = QFile::encodeName(RuntimeFolder{path, {}, {}}.socketPath());
     if (static_cast<std::size_t>(socketName.size()) >= sizeof(sockaddr_un::sun_path)) {
-        return QCoreApplication::translate("RuntimeFolder", "percorso troppo lungo per un socket");
+        return QCoreApplication::translate("conteggo::RuntimeFolder", "percorso troppo lungo per un socket");
     }
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0) {
         return systemErrorText(errno);
     }
     if (S_ISLNK(info.st_mode)) {
-        return QCoreApplication::translate("RuntimeFolder", "è un collegamento simbolico");
+        return QCoreApplication::translate("conteggo::RuntimeFolder", "è un collegamento simbolico");
     }
     if (!S_ISDIR(info.st_mode)) {
-        return QCoreApplication::translate("RuntimeFolder", "non è una cartella");
+        return QCoreApplication::translate("conteggo::RuntimeFolder", "non è una cartella");
     }
     if (info.st_uid != uid) {
-        return QCoreApplication::translate("RuntimeFolder", "appartiene a un altro utente");
+        return QCoreApplication::translate("conteggo::RuntimeFolder", "appartiene a un altro utente");
     }
     if ((info.st_mode & 07777) != 0700) {
-        return QCoreApplication::translate("RuntimeFolder", "ha i permessi %1 invece di 700")
+        return QCoreApplication::translate("conteggo::RuntimeFolder", "ha i permessi %1 invece di 700")
             .arg(info.st_mode & 07777, 3, 8, QLatin1Char('0'));
     }
     return std::nullopt;
@@ -63,7 +63,7 @@ bool makeOwnFolder(const QString& path, QString& whyNot) {
 }
 
 QString line(const QString& path, const QString& why) {
-    return QCoreApplication::translate("RuntimeFolder",
+    return QCoreApplication::translate("conteggo::RuntimeFolder",
                                        "cartella per l'istanza non utilizzabile %1: %2")
         .arg(QDir::toNativeSeparators(path), why);
 }
@@ -79,7 +79,7 @@ RuntimeFolder chooseRuntimeFolder(const RuntimePlaces& places) {
             return folder;
         }
         folder.notice =
-            QCoreApplication::translate("RuntimeFolder", "XDG_RUNTIME_DIR non usata (%1: %2)")
+            QCoreApplication::translate("conteggo::RuntimeFolder", "XDG_RUNTIME_DIR non usata (%1: %2)")
                 .arg(QDir::toNativeSeparators(places.environment), *why);
     }
     if (!unsuitable(places.perUser, places.uid)) {

@@ -108,7 +108,7 @@ constexpr int kWaitMs = 10000;
 constexpr int kRetryPauseMs = 20;
 
 int notAnswering() {
-    reportLine(QCoreApplication::translate("Verbs", "la copia in esecuzione non ha risposto"));
+    reportLine(QCoreApplication::translate("conteggo::Delivery", "la copia in esecuzione non ha risposto"));
     return 1;
 }
 
@@ -128,7 +128,7 @@ std::optional<int> handOver(InstanceLock& lock, const QString& socketPath, Verb 
                     lock.release();
                     std::fprintf(stderr, "%s\n",
                                  qPrintable(QCoreApplication::translate(
-                                     "Verbs", "Conteggo non è in esecuzione")));
+                                     "conteggo::Delivery", "Conteggo non è in esecuzione")));
                     return 1;
                 }
                 return std::nullopt;
@@ -145,7 +145,7 @@ std::optional<int> handOver(InstanceLock& lock, const QString& socketPath, Verb 
             case Delivery::NoAnswer:
                 return notAnswering();
             case Delivery::Stranger:
-                reportLine(QCoreApplication::translate("Verbs",
+                reportLine(QCoreApplication::translate("conteggo::Delivery",
                                                        "il socket %1 appartiene a un altro utente")
                                .arg(QDir::toNativeSeparators(socketPath)));
                 return 1;
@@ -283,7 +283,7 @@ bool VerbServer::listen() {
         }
     }
     reportLine(QCoreApplication::translate(
-                   "Verbs", "comandi da riga di comando non disponibili: socket %1: %2")
+                   "conteggo::VerbServer", "comandi da riga di comando non disponibili: socket %1: %2")
                    .arg(QDir::toNativeSeparators(path_), systemErrorText(error)));
     return false;
 }
@@ -313,12 +313,12 @@ void VerbServer::acceptAll() {
         }
         if (!peerIsThisUser(fd)) {
             ::close(fd);
-            report(QCoreApplication::translate("Verbs", "connessione di un altro utente"));
+            report(QCoreApplication::translate("conteggo::VerbServer", "connessione di un altro utente"));
             continue;
         }
         if (open_.size() >= kMaxOpenConnections) {
             drop(open_.front(),
-                 QCoreApplication::translate("Verbs", "troppe connessioni in attesa"));
+                 QCoreApplication::translate("conteggo::VerbServer", "troppe connessioni in attesa"));
         }
         auto* connection = new Connection(fd, this);
         open_.push_back(connection);
@@ -328,7 +328,7 @@ void VerbServer::acceptAll() {
             // On a busy machine the deadline may come before the news of bytes already there.
             readMessage(connection);
             if (std::find(open_.begin(), open_.end(), connection) != open_.end()) {
-                drop(connection, QCoreApplication::translate("Verbs", "nessun messaggio in tempo"));
+                drop(connection, QCoreApplication::translate("conteggo::VerbServer", "nessun messaggio in tempo"));
             }
         });
         readMessage(connection);  // the message may have come with the connection
@@ -345,7 +345,7 @@ void VerbServer::readMessage(Connection* connection) {
         if (n > 0) {
             connection->received.append(buffer, n);
             if (connection->received.size() > kMaxMessageBytes) {
-                drop(connection, QCoreApplication::translate("Verbs", "messaggio troppo lungo"));
+                drop(connection, QCoreApplication::translate("conteggo::VerbServer", "messaggio troppo lungo"));
                 return;
             }
         } else if (n < 0 && errno == EINTR) {
@@ -368,7 +368,7 @@ void VerbServer::readMessage(Connection* connection) {
                                                 ? decodeMessage(QByteArrayView(message).first(end))
                                                 : std::nullopt;
     if (!verb) {
-        drop(connection, QCoreApplication::translate("Verbs", "messaggio non valido"));
+        drop(connection, QCoreApplication::translate("conteggo::VerbServer", "messaggio non valido"));
         return;
     }
     // A command that gave up waiting has already said the verb failed, and one past its
@@ -376,7 +376,7 @@ void VerbServer::readMessage(Connection* connection) {
     // comes to it.
     if (connection->ended || (verb->deadlineMs && sharedClockMs() > *verb->deadlineMs)) {
         drop(connection,
-             QCoreApplication::translate("Verbs", "il comando non attende più la risposta"));
+             QCoreApplication::translate("conteggo::VerbServer", "il comando non attende più la risposta"));
         return;
     }
     open_.erase(std::find(open_.begin(), open_.end(), connection));
@@ -408,13 +408,13 @@ void VerbServer::report(const QString& why) {
         ++unsaid_[why];  // said less than a minute ago
         return;
     }
-    reportLine(QCoreApplication::translate("Verbs", "connessione scartata: %1").arg(why));
+    reportLine(QCoreApplication::translate("conteggo::VerbServer", "connessione scartata: %1").arg(why));
     unsaid_.insert(why, 0);
     QTimer::singleShot(kReportEveryMs, this, [this, why] {
         const int count = unsaid_.take(why);
         if (count > 0) {
             reportLine(QCoreApplication::translate(
-                           "Verbs", "connessioni scartate nell'ultimo minuto: %1 (%2)")
+                           "conteggo::VerbServer", "connessioni scartate nell'ultimo minuto: %1 (%2)")
                            .arg(count)
                            .arg(why));
         }

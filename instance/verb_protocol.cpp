@@ -68,11 +68,11 @@ std::optional<VerbAnswer> answerFromWord(QByteArrayView word) {
 
 QString refusalText(Verb verb, VerbAnswer answer) {
     if (verb == Verb::Reset && answer == VerbAnswer::Running) {
-        return QCoreApplication::translate("Verbs",
+        return QCoreApplication::translate("conteggo::Delivery",
                                            "il conteggo è in corso: fermalo prima di azzerarlo");
     }
     const char* refusal = spelling(answer).refusal;
-    return refusal != nullptr ? QCoreApplication::translate("Verbs", refusal) : QString();
+    return refusal != nullptr ? QCoreApplication::translate("conteggo::Delivery", refusal) : QString();
 }
 
 QByteArray encodeMessage(Verb verb, const Launch& launch, std::optional<qint64> deadlineMs) {

@@ -31,8 +31,8 @@ std::optional<Number> CountFile::load() {
     // An empty first field is the empty count, as a blank line is written; with more behind
     // it, something else was meant.
     if (!count || count->isEmpty()) {
-        file_.notUnderstood(*bytes,
-                            QCoreApplication::translate("Files", "non comincia con un numero"));
+        file_.notUnderstood(*bytes, QCoreApplication::translate("conteggo::CountFile",
+                                                                "non comincia con un numero"));
     }
     return count;
 }

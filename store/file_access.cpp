@@ -42,14 +42,15 @@ QSet<QString>& failingFiles() {
 bool reportFailure(const QString& path, const QString& reason) {
     if (!failingFiles().contains(path)) {
         failingFiles().insert(path);
-        reportLine(QCoreApplication::translate("Files", "impossibile salvare %1: %2")
+        reportLine(QCoreApplication::translate("conteggo::StoredFile", "impossibile salvare %1: %2")
                        .arg(shownPath(path), reason));
     }
     return false;
 }
 
 QString foreignLinkText() {
-    return QCoreApplication::translate("Files", "è un collegamento simbolico di un altro utente");
+    return QCoreApplication::translate("conteggo::StoredFile",
+                                       "è un collegamento simbolico di un altro utente");
 }
 
 bool onlyBlanks(QByteArrayView bytes) {
@@ -130,14 +131,19 @@ void StoredFile::notUnderstood(const QByteArray& bytes, const QString& why) {
 void StoredFile::keepAside(const QString& what, const QString& why) {
     keepAside_ = what;
     QString whyNot;
-    const QString line = QCoreApplication::translate("Files", "%1 non è stato compreso (%2)")
-                             .arg(shownPath(path_), why);
+    //: %1 is the file's name, %2 why it could not be read or understood
+    const QString line =
+        QCoreApplication::translate("conteggo::StoredFile", "%1 non è stato compreso (%2)")
+            .arg(shownPath(path_), why);
     if (const std::optional<QString> kept = moveAside(whyNot)) {
-        reportLine(QCoreApplication::translate("Files", "%1: il vecchio file è conservato come %2")
+        //: %1 is the line above; %2 the name the old file now has
+        reportLine(QCoreApplication::translate("conteggo::StoredFile",
+                                               "%1: il vecchio file è conservato come %2")
                        .arg(line, shownPath(*kept)));
     } else {
         reportLine(QCoreApplication::translate(
-                       "Files", "%1 e non si può conservare a parte (%2): non sarà sostituito")
+                       "conteggo::StoredFile",
+                       "%1 e non si può conservare a parte (%2): non sarà sostituito")
                        .arg(line, whyNot));
     }
 }
@@ -155,7 +161,7 @@ std::optional<QString> StoredFile::moveAside(QString& whyNot) {
             return std::nullopt;
         }
     }
-    whyNot = QCoreApplication::translate("Files", "troppi file conservati");
+    whyNot = QCoreApplication::translate("conteggo::StoredFile", "troppi file conservati");
     return std::nullopt;
 }
 
@@ -168,12 +174,14 @@ bool StoredFile::replace(const QByteArray& bytes) {
         QString whyNot;
         const std::optional<QString> kept = moveAside(whyNot);
         if (!kept) {
-            return reportFailure(
-                path_, QCoreApplication::translate(
-                           "Files", "il file non compreso non si può conservare a parte (%1)")
-                           .arg(whyNot));
+            return reportFailure(path_,
+                                 QCoreApplication::translate(
+                                     "conteggo::StoredFile",
+                                     "il file non compreso non si può conservare a parte (%1)")
+                                     .arg(whyNot));
         }
-        reportLine(QCoreApplication::translate("Files", "il vecchio %1 è conservato come %2")
+        reportLine(QCoreApplication::translate("conteggo::StoredFile",
+                                               "il vecchio %1 è conservato come %2")
                        .arg(shownPath(path_), shownPath(*kept)));
         found = lookUpName(path_);
     }
@@ -184,7 +192,7 @@ bool StoredFile::replace(const QByteArray& bytes) {
             failure = replaceFile(found, bytes);
             break;
         case NameLookup::Kind::Other:
-            failure = QCoreApplication::translate("Files", "non è un file regolare");
+            failure = QCoreApplication::translate("conteggo::StoredFile", "non è un file regolare");
             break;
         case NameLookup::Kind::ForeignLink:
             failure = foreignLinkText();

@@ -23,7 +23,7 @@ namespace {
 constexpr int kMaxTemporaryNames = 100;
 
 QString translated(const char* text) {
-    return QCoreApplication::translate("Files", text);
+    return QCoreApplication::translate("conteggo::StoredFile", text);
 }
 
 // A descriptor closed however the replacement ends.
@@ -100,7 +100,7 @@ int createNew(int folder, const QByteArray& name, QByteArray& created) {
 std::optional<QString> replaceFile(const NameLookup& target, const QByteArray& bytes) {
     const QByteArray path = QFile::encodeName(target.path);
     if (target.kind == NameLookup::Kind::Regular && ::access(path.constData(), W_OK) != 0) {
-        return translated(QT_TRANSLATE_NOOP("Files", "il file è in sola lettura"));
+        return translated(QT_TRANSLATE_NOOP("conteggo::StoredFile", "il file è in sola lettura"));
     }
     const QFileInfo info(target.path);
     const Descriptor folder(::open(QFile::encodeName(info.absolutePath()).constData(),
@@ -129,7 +129,8 @@ std::optional<QString> replaceFile(const NameLookup& target, const QByteArray& b
     }
     // A file system that cannot sync a folder says EINVAL: there is nothing more to do.
     if (::fsync(folder.get()) != 0 && errno != EINVAL) {
-        return translated(QT_TRANSLATE_NOOP("Files", "la cartella non si può sincronizzare (%1)"))
+        return translated(QT_TRANSLATE_NOOP("conteggo::StoredFile",
+                                            "la cartella non si può sincronizzare (%1)"))
             .arg(systemErrorText(errno));
     }
     return std::nullopt;

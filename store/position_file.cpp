@@ -91,8 +91,9 @@ PositionReading PositionFile::load() {
     }
     PositionReading reading = readPositions(bytes ? &buffer : nullptr);
     if (bytes && !reading.firstLineRead) {
-        file_.notUnderstood(
-            *bytes, QCoreApplication::translate("Files", "la prima riga non è un numero intero"));
+        file_.notUnderstood(*bytes,
+                            QCoreApplication::translate("conteggo::PositionFile",
+                                                        "la prima riga non è un numero intero"));
     }
     linesRead_ = QPointF(reading.fileLeft, reading.fileTop);
     return reading;

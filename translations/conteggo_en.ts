@@ -2,364 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
-    <name>CommandLine</name>
-    <message>
-        <location filename="../app/command_line.cpp" line="15"/>
-        <source>Uso: conteggo [--start | --stop | --toggle | --reset | --show]
-
-Senza opzioni avvia Conteggo. Con un comando agisce sulla copia in esecuzione:
-  --start    avvia il conteggo
-  --stop     ferma il conteggo
-  --toggle   avvia il conteggo se è fermo, altrimenti lo ferma
-  --reset    azzera il conteggo (solo se è fermo)
-  --show     porta la finestra in primo piano
-  -h, --help     mostra questo aiuto
-  -v, --version  mostra la versione
-Accetta anche le opzioni comuni dei programmi Qt (-style, -platform, -session...).
-
-Se Conteggo non è in esecuzione, --start, --toggle e --show lo avviano.
-Stato di uscita: 0 eseguito, 1 rifiutato o Conteggo non in esecuzione, 2 uso errato.
-</source>
-        <translation>Usage: conteggo [--start | --stop | --toggle | --reset | --show]
-
-Without options, starts Conteggo. With a command, acts on the running copy:
-  --start    start the count
-  --stop     stop the count
-  --toggle   start the count if it is stopped, else stop it
-  --reset    reset the count to zero (only while stopped)
-  --show     bring the window to the front
-  -h, --help     show this help
-  -v, --version  show the version
-Also accepts the options common to Qt programs (-style, -platform, -session...).
-
-If Conteggo is not running, --start, --toggle and --show start it.
-Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
-</translation>
-    </message>
-    <message>
-        <location filename="../app/command_line.cpp" line="114"/>
-        <source>Conteggo: %1 (conteggo --help per l&apos;aiuto)</source>
-        <translation>Conteggo: %1 (conteggo --help for help)</translation>
-    </message>
-    <message>
-        <location filename="../app/command_line.cpp" line="153"/>
-        <source>opzione sconosciuta &quot;%1&quot;</source>
-        <translation>unknown option &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <location filename="../app/command_line.cpp" line="156"/>
-        <source>riga di comando non valida</source>
-        <translation>invalid command line</translation>
-    </message>
-    <message>
-        <location filename="../app/command_line.cpp" line="159"/>
-        <source>argomento inatteso &quot;%1&quot;</source>
-        <translation>unexpected argument &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <location filename="../app/command_line.cpp" line="171"/>
-        <source>un solo comando alla volta</source>
-        <translation>only one command at a time</translation>
-    </message>
-</context>
-<context>
-    <name>Files</name>
-    <message>
-        <location filename="../store/count_file.cpp" line="35"/>
-        <source>non comincia con un numero</source>
-        <translation>it does not start with a number</translation>
-    </message>
-    <message>
-        <location filename="../store/file_access.cpp" line="45"/>
-        <source>impossibile salvare %1: %2</source>
-        <translation>cannot save %1: %2</translation>
-    </message>
-    <message>
-        <location filename="../store/file_access.cpp" line="52"/>
-        <source>è un collegamento simbolico di un altro utente</source>
-        <translation>it is a symbolic link that belongs to another user</translation>
-    </message>
-    <message>
-        <location filename="../store/file_access.cpp" line="187"/>
-        <source>non è un file regolare</source>
-        <translation>not a regular file</translation>
-    </message>
-    <message>
-        <location filename="../store/file_replace.cpp" line="103"/>
-        <source>il file è in sola lettura</source>
-        <translation>the file is read-only</translation>
-    </message>
-    <message>
-        <location filename="../store/file_replace.cpp" line="132"/>
-        <source>la cartella non si può sincronizzare (%1)</source>
-        <translation>the folder could not be synced (%1)</translation>
-    </message>
-    <message>
-        <location filename="../store/file_access.cpp" line="133"/>
-        <source>%1 non è stato compreso (%2)</source>
-        <translation>%1 was not understood (%2)</translation>
-    </message>
-    <message>
-        <location filename="../store/file_access.cpp" line="136"/>
-        <source>%1: il vecchio file è conservato come %2</source>
-        <translation>%1: the old file is kept as %2</translation>
-    </message>
-    <message>
-        <location filename="../store/file_access.cpp" line="139"/>
-        <source>%1 e non si può conservare a parte (%2): non sarà sostituito</source>
-        <translation>%1 and cannot be kept aside (%2): it will not be replaced</translation>
-    </message>
-    <message>
-        <location filename="../store/file_access.cpp" line="158"/>
-        <source>troppi file conservati</source>
-        <translation>too many kept files</translation>
-    </message>
-    <message>
-        <location filename="../store/file_access.cpp" line="172"/>
-        <source>il file non compreso non si può conservare a parte (%1)</source>
-        <translation>the file not understood cannot be kept aside (%1)</translation>
-    </message>
-    <message>
-        <location filename="../store/file_access.cpp" line="176"/>
-        <source>il vecchio %1 è conservato come %2</source>
-        <translation>the old %1 is kept as %2</translation>
-    </message>
-    <message>
-        <location filename="../store/position_file.cpp" line="95"/>
-        <source>la prima riga non è un numero intero</source>
-        <translation>the first line is not a whole number</translation>
-    </message>
-</context>
-<context>
-    <name>RuntimeFolder</name>
-    <message>
-        <location filename="../instance/instance_lock.cpp" line="73"/>
-        <source>impossibile creare il file di blocco %1: %2</source>
-        <translation>cannot create the lock file %1: %2</translation>
-    </message>
-    <message>
-        <location filename="../instance/instance_lock.cpp" line="75"/>
-        <source>al suo posto c&apos;è qualcos&apos;altro</source>
-        <translation>something else is in its place</translation>
-    </message>
-    <message>
-        <location filename="../instance/runtime_path.cpp" line="25"/>
-        <source>non è un percorso assoluto</source>
-        <translation>not an absolute path</translation>
-    </message>
-    <message>
-        <location filename="../instance/runtime_path.cpp" line="29"/>
-        <source>percorso troppo lungo per un socket</source>
-        <translation>path too long for a socket</translation>
-    </message>
-    <message>
-        <location filename="../instance/runtime_path.cpp" line="36"/>
-        <source>è un collegamento simbolico</source>
-        <translation>it is a symbolic link</translation>
-    </message>
-    <message>
-        <location filename="../instance/runtime_path.cpp" line="39"/>
-        <source>non è una cartella</source>
-        <translation>not a folder</translation>
-    </message>
-    <message>
-        <location filename="../instance/runtime_path.cpp" line="42"/>
-        <source>appartiene a un altro utente</source>
-        <translation>it belongs to another user</translation>
-    </message>
-    <message>
-        <location filename="../instance/runtime_path.cpp" line="45"/>
-        <source>ha i permessi %1 invece di 700</source>
-        <translation>its permissions are %1 instead of 700</translation>
-    </message>
-    <message>
-        <location filename="../instance/runtime_path.cpp" line="66"/>
-        <source>cartella per l&apos;istanza non utilizzabile %1: %2</source>
-        <translation>unusable instance folder %1: %2</translation>
-    </message>
-    <message>
-        <location filename="../instance/runtime_path.cpp" line="82"/>
-        <source>XDG_RUNTIME_DIR non usata (%1: %2)</source>
-        <translation>XDG_RUNTIME_DIR not used (%1: %2)</translation>
-    </message>
-</context>
-<context>
-    <name>SystemError</name>
-    <message>
-        <location filename="../store/system_error.cpp" line="12"/>
-        <source>permesso negato</source>
-        <translation>permission denied</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="14"/>
-        <source>non esiste</source>
-        <translation>it does not exist</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="16"/>
-        <source>una parte del percorso non è una cartella</source>
-        <translation>part of the path is not a folder</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="19"/>
-        <source>è una cartella</source>
-        <translation>it is a folder</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="21"/>
-        <source>troppi collegamenti simbolici</source>
-        <translation>too many symbolic links</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="23"/>
-        <source>nome troppo lungo</source>
-        <translation>name too long</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="25"/>
-        <source>spazio esaurito sul disco</source>
-        <translation>no space left on the disk</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="27"/>
-        <source>quota del disco superata</source>
-        <translation>disk quota exceeded</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="29"/>
-        <source>file system in sola lettura</source>
-        <translation>read-only file system</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="31"/>
-        <source>esiste già</source>
-        <translation>it already exists</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="33"/>
-        <source>la cartella non è vuota</source>
-        <translation>the folder is not empty</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="36"/>
-        <source>in uso</source>
-        <translation>in use</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="39"/>
-        <source>troppi file aperti</source>
-        <translation>too many open files</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="41"/>
-        <source>memoria esaurita</source>
-        <translation>out of memory</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="43"/>
-        <source>errore di lettura o scrittura sul dispositivo</source>
-        <translation>read or write error on the device</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="46"/>
-        <source>su un altro file system</source>
-        <translation>on another file system</translation>
-    </message>
-    <message>
-        <location filename="../store/system_error.cpp" line="48"/>
-        <source>errore di sistema %1</source>
-        <translation>system error %1</translation>
-    </message>
-</context>
-<context>
-    <name>Verbs</name>
-    <message>
-        <location filename="../instance/verb_channel.cpp" line="111"/>
-        <source>la copia in esecuzione non ha risposto</source>
-        <translation>the running copy did not answer</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_channel.cpp" line="130"/>
-        <source>Conteggo non è in esecuzione</source>
-        <translation>Conteggo is not running</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_channel.cpp" line="148"/>
-        <source>il socket %1 appartiene a un altro utente</source>
-        <translation>the socket %1 belongs to another user</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_channel.cpp" line="285"/>
-        <source>comandi da riga di comando non disponibili: socket %1: %2</source>
-        <translation>command-line commands not available: socket %1: %2</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_channel.cpp" line="316"/>
-        <source>connessione di un altro utente</source>
-        <translation>a connection from another user</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_channel.cpp" line="321"/>
-        <source>troppe connessioni in attesa</source>
-        <translation>too many waiting connections</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_channel.cpp" line="331"/>
-        <source>nessun messaggio in tempo</source>
-        <translation>no message in time</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_channel.cpp" line="348"/>
-        <source>messaggio troppo lungo</source>
-        <translation>message too long</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_channel.cpp" line="371"/>
-        <source>messaggio non valido</source>
-        <translation>invalid message</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_channel.cpp" line="379"/>
-        <source>il comando non attende più la risposta</source>
-        <translation>the command no longer waits for the answer</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_channel.cpp" line="411"/>
-        <source>connessione scartata: %1</source>
-        <translation>connection dropped: %1</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_channel.cpp" line="416"/>
-        <source>connessioni scartate nell&apos;ultimo minuto: %1 (%2)</source>
-        <translation>connections dropped in the last minute: %1 (%2)</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_protocol.cpp" line="71"/>
-        <source>il conteggo è in corso: fermalo prima di azzerarlo</source>
-        <translation>the count is running: stop it before resetting it</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_protocol.h" line="36"/>
-        <source>il conteggo è già in corso</source>
-        <translation>the count is already running</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_protocol.h" line="37"/>
-        <source>il conteggo è già fermo</source>
-        <translation>the count is already stopped</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_protocol.h" line="39"/>
-        <source>una finestra di Conteggo è aperta: chiudila e riprova</source>
-        <translation>a Conteggo window is open: close it and try again</translation>
-    </message>
-    <message>
-        <location filename="../instance/verb_protocol.h" line="40"/>
-        <source>Conteggo si sta chiudendo</source>
-        <translation>Conteggo is closing</translation>
-    </message>
-</context>
-<context>
     <name>conteggo::CanberraPlayer</name>
     <message>
         <location filename="../desktop/canberra_player.cpp" line="52"/>
@@ -407,14 +49,126 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <translation>Warning at %1: sound not played</translation>
     </message>
     <message>
-        <location filename="../desktop/canberra_player.cpp" line="149"/>
+        <location filename="../desktop/canberra_player.cpp" line="151"/>
         <source>Allarme a %1: suono non riprodotto</source>
         <translation>Alarm at %1: sound not played</translation>
     </message>
     <message>
-        <location filename="../desktop/canberra_player.cpp" line="163"/>
+        <location filename="../desktop/canberra_player.cpp" line="167"/>
         <source>suono non riprodotto: %1</source>
         <translation>sound not played: %1</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::CommandLine</name>
+    <message>
+        <location filename="../app/command_line.cpp" line="15"/>
+        <source>Uso: conteggo [--start | --stop | --toggle | --reset | --show]
+
+Senza opzioni avvia Conteggo. Con un comando agisce sulla copia in esecuzione:
+  --start    avvia il conteggo
+  --stop     ferma il conteggo
+  --toggle   avvia il conteggo se è fermo, altrimenti lo ferma
+  --reset    azzera il conteggo (solo se è fermo)
+  --show     porta la finestra in primo piano
+  -h, --help     mostra questo aiuto
+  -v, --version  mostra la versione
+Accetta anche le opzioni comuni dei programmi Qt (-style, -platform, -session...).
+
+Se Conteggo non è in esecuzione, --start, --toggle e --show lo avviano.
+Stato di uscita: 0 eseguito, 1 rifiutato o Conteggo non in esecuzione, 2 uso errato.
+</source>
+        <translation>Usage: conteggo [--start | --stop | --toggle | --reset | --show]
+
+Without options, starts Conteggo. With a command, acts on the running copy:
+  --start    start the count
+  --stop     stop the count
+  --toggle   start the count if it is stopped, else stop it
+  --reset    reset the count to zero (only while stopped)
+  --show     bring the window to the front
+  -h, --help     show this help
+  -v, --version  show the version
+Also accepts the options common to Qt programs (-style, -platform, -session...).
+
+If Conteggo is not running, --start, --toggle and --show start it.
+Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
+</translation>
+    </message>
+    <message>
+        <location filename="../app/command_line.cpp" line="115"/>
+        <source>Conteggo: %1 (conteggo --help per l&apos;aiuto)</source>
+        <translation>Conteggo: %1 (conteggo --help for help)</translation>
+    </message>
+    <message>
+        <location filename="../app/command_line.cpp" line="154"/>
+        <source>opzione sconosciuta &quot;%1&quot;</source>
+        <translation>unknown option &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../app/command_line.cpp" line="159"/>
+        <source>riga di comando non valida</source>
+        <translation>invalid command line</translation>
+    </message>
+    <message>
+        <location filename="../app/command_line.cpp" line="163"/>
+        <source>argomento inatteso &quot;%1&quot;</source>
+        <translation>unexpected argument &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location filename="../app/command_line.cpp" line="176"/>
+        <source>un solo comando alla volta</source>
+        <translation>only one command at a time</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::CountFile</name>
+    <message>
+        <location filename="../store/count_file.cpp" line="34"/>
+        <source>non comincia con un numero</source>
+        <translation>it does not start with a number</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::Delivery</name>
+    <message>
+        <location filename="../instance/verb_channel.cpp" line="111"/>
+        <source>la copia in esecuzione non ha risposto</source>
+        <translation>the running copy did not answer</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_channel.cpp" line="130"/>
+        <source>Conteggo non è in esecuzione</source>
+        <translation>Conteggo is not running</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_channel.cpp" line="148"/>
+        <source>il socket %1 appartiene a un altro utente</source>
+        <translation>the socket %1 belongs to another user</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_protocol.cpp" line="71"/>
+        <source>il conteggo è in corso: fermalo prima di azzerarlo</source>
+        <translation>the count is running: stop it before resetting it</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_protocol.h" line="36"/>
+        <source>il conteggo è già in corso</source>
+        <translation>the count is already running</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_protocol.h" line="37"/>
+        <source>il conteggo è già fermo</source>
+        <translation>the count is already stopped</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_protocol.h" line="39"/>
+        <source>una finestra di Conteggo è aperta: chiudila e riprova</source>
+        <translation>a Conteggo window is open: close it and try again</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_protocol.h" line="40"/>
+        <source>Conteggo si sta chiudendo</source>
+        <translation>Conteggo is closing</translation>
     </message>
 </context>
 <context>
@@ -425,43 +179,49 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <translation>Set alarm</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="64"/>
+        <location filename="../ui/dialog.cpp" line="65"/>
         <source>Suono veramente?</source>
+        <extracomment>The check box that switches the alarm on or off</extracomment>
         <translation>Really sound?</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="66"/>
+        <location filename="../ui/dialog.cpp" line="67"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="69"/>
+        <location filename="../ui/dialog.cpp" line="70"/>
         <source>Annulla</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="72"/>
+        <location filename="../ui/dialog.cpp" line="74"/>
         <source>Ogni quanti minuti vuoi che suoni?</source>
+        <extracomment>Beside the box for the alarm&apos;s interval, in minutes (more than 0, at most 120)</extracomment>
         <translation>Every how many minutes should it sound?</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="74"/>
+        <location filename="../ui/dialog.cpp" line="77"/>
         <source>(solo quanto il timer è in funzione)</source>
+        <extracomment>Under the check box: the alarm counts only the time during which the stopwatch runs</extracomment>
         <translation>(only while the timer is running)</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="78"/>
+        <location filename="../ui/dialog.cpp" line="82"/>
         <source>Con che anticipo?</source>
+        <extracomment>Beside the box for the advance warning, in minutes before each ring</extracomment>
         <translation>How early a warning?</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.cpp" line="107"/>
+        <location filename="../ui/dialog.cpp" line="112"/>
         <source>ERRORE</source>
+        <extracomment>Title of the message box that refuses what was typed</extracomment>
         <translation>ERROR</translation>
     </message>
     <message>
-        <location filename="../ui/dialog.h" line="24"/>
+        <location filename="../ui/dialog.h" line="26"/>
         <source>DATI ERRATI! (max 120)</source>
+        <extracomment>Shown when OK finds an interval not above 0 or above 120 minutes, or an advance warning not below the interval</extracomment>
         <translation>WRONG DATA! (max 120)</translation>
     </message>
 </context>
@@ -510,120 +270,151 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>conteggo::Form1</name>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="66"/>
+        <location filename="../ui/form1_layout.cpp" line="67"/>
         <source>PRIMO/SECONDO PIANO</source>
+        <extracomment>Tool tip of the eye button: keeps the window above all others, or lets it go behind them</extracomment>
         <translation>FOREGROUND/BACKGROUND</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="75"/>
+        <location filename="../ui/form1_layout.cpp" line="78"/>
         <source>FORMATO ORARIO (h:m:s / m:s)</source>
+        <extracomment>Tool tip of the H/m button: the count as hours, minutes and seconds, or as total minutes and seconds</extracomment>
         <translation>TIME FORMAT (h:m:s / m:s)</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="77"/>
+        <location filename="../ui/form1_layout.cpp" line="81"/>
         <source>STOP / PAUSA</source>
+        <extracomment>Tool tip of the stop button: stops the count, which the start button resumes</extracomment>
         <translation>STOP / PAUSE</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="78"/>
+        <location filename="../ui/form1_layout.cpp" line="83"/>
         <source>PARTI / RIPARTI</source>
+        <extracomment>Tool tip of the start button: starts the count, or resumes it</extracomment>
         <translation>START / RESTART</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="80"/>
+        <location filename="../ui/form1_layout.cpp" line="86"/>
         <source>AZZERA</source>
+        <extracomment>Tool tip of the clock button: sets the count back to 0:00:00</extracomment>
         <translation>RESET</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="82"/>
+        <location filename="../ui/form1_layout.cpp" line="89"/>
         <source>SUONO?</source>
+        <extracomment>Tool tip of the speaker button while the alarm is on: opens its settings</extracomment>
         <translation>SOUND?</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="89"/>
+        <location filename="../ui/form1_layout.cpp" line="97"/>
         <source>INFO</source>
+        <extracomment>Tool tip of the &quot;i&quot; that opens the information window</extracomment>
         <translation>INFO</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="171"/>
+        <location filename="../ui/form1_layout.cpp" line="179"/>
         <source>Avvia</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="172"/>
+        <location filename="../ui/form1_layout.cpp" line="180"/>
         <source>Ferma</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="173"/>
+        <location filename="../ui/form1_layout.cpp" line="181"/>
         <source>Azzera</source>
         <translation>Reset</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="175"/>
+        <location filename="../ui/form1_layout.cpp" line="183"/>
         <source>Sempre in primo piano: attivo</source>
         <translation>Always on top: on</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="176"/>
+        <location filename="../ui/form1_layout.cpp" line="184"/>
         <source>Sempre in primo piano: disattivo</source>
         <translation>Always on top: off</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="177"/>
+        <location filename="../ui/form1_layout.cpp" line="185"/>
         <source>Informazioni</source>
         <translation>Information</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="178"/>
+        <location filename="../ui/form1_layout.cpp" line="187"/>
         <source>Tempo trascorso</source>
+        <extracomment>A screen reader&apos;s description of the count</extracomment>
         <translation>Elapsed time</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="179"/>
+        <location filename="../ui/form1_layout.cpp" line="188"/>
         <source>Avanzamento verso il prossimo suono</source>
         <translation>Progress towards the next sound</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="187"/>
+        <location filename="../ui/form1_layout.cpp" line="196"/>
         <source>Formato: minuti e secondi</source>
         <translation>Format: minutes and seconds</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="188"/>
+        <location filename="../ui/form1_layout.cpp" line="197"/>
         <source>Formato: ore, minuti e secondi</source>
         <translation>Format: hours, minutes and seconds</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="191"/>
+        <location filename="../ui/form1_layout.cpp" line="200"/>
         <source>ogni minuto</source>
         <translation>every minute</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="192"/>
+        <location filename="../ui/form1_layout.cpp" line="202"/>
         <source>ogni %1 minuti</source>
         <translation>every %1 minutes</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="193"/>
+        <location filename="../ui/form1_layout.cpp" line="204"/>
         <source>Allarme attivo, %1: impostazioni</source>
+        <extracomment>A screen reader&apos;s name of the speaker button; %1 is &quot;every minute&quot; or &quot;every N minutes&quot;</extracomment>
         <translation>Alarm on, %1: settings</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="194"/>
+        <location filename="../ui/form1_layout.cpp" line="205"/>
         <source>Allarme spento: impostazioni</source>
         <translation>Alarm off: settings</translation>
     </message>
 </context>
 <context>
+    <name>conteggo::InstanceLock</name>
+    <message>
+        <location filename="../instance/instance_lock.cpp" line="73"/>
+        <source>impossibile creare il file di blocco %1: %2</source>
+        <translation>cannot create the lock file %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../instance/instance_lock.cpp" line="75"/>
+        <source>al suo posto c&apos;è qualcos&apos;altro</source>
+        <translation>something else is in its place</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::PositionFile</name>
+    <message>
+        <location filename="../store/position_file.cpp" line="95"/>
+        <source>la prima riga non è un numero intero</source>
+        <translation>the first line is not a whole number</translation>
+    </message>
+</context>
+<context>
     <name>conteggo::Program</name>
     <message>
-        <location filename="../app/program.cpp" line="35"/>
+        <location filename="../app/program.cpp" line="36"/>
         <source>info</source>
+        <extracomment>Title of the box that tells a second copy the program already runs</extracomment>
         <translation>info</translation>
     </message>
     <message>
-        <location filename="../app/program.cpp" line="36"/>
+        <location filename="../app/program.cpp" line="37"/>
         <source>Conteggo è già in esecuzione</source>
         <translation>Conteggo is already running</translation>
     </message>
@@ -631,9 +422,249 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>conteggo::ProgressBar</name>
     <message>
-        <location filename="../ui/progress_bar.cpp" line="39"/>
+        <location filename="../ui/progress_bar.cpp" line="41"/>
         <source>%1 di %2 secondi</source>
+        <extracomment>A screen reader&apos;s description of the alarm&apos;s bar: %1 seconds counted of the interval&apos;s %2</extracomment>
         <translation>%1 of %2 seconds</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::RuntimeFolder</name>
+    <message>
+        <location filename="../instance/runtime_path.cpp" line="25"/>
+        <source>non è un percorso assoluto</source>
+        <translation>not an absolute path</translation>
+    </message>
+    <message>
+        <location filename="../instance/runtime_path.cpp" line="29"/>
+        <source>percorso troppo lungo per un socket</source>
+        <translation>path too long for a socket</translation>
+    </message>
+    <message>
+        <location filename="../instance/runtime_path.cpp" line="36"/>
+        <source>è un collegamento simbolico</source>
+        <translation>it is a symbolic link</translation>
+    </message>
+    <message>
+        <location filename="../instance/runtime_path.cpp" line="39"/>
+        <source>non è una cartella</source>
+        <translation>not a folder</translation>
+    </message>
+    <message>
+        <location filename="../instance/runtime_path.cpp" line="42"/>
+        <source>appartiene a un altro utente</source>
+        <translation>it belongs to another user</translation>
+    </message>
+    <message>
+        <location filename="../instance/runtime_path.cpp" line="45"/>
+        <source>ha i permessi %1 invece di 700</source>
+        <translation>its permissions are %1 instead of 700</translation>
+    </message>
+    <message>
+        <location filename="../instance/runtime_path.cpp" line="66"/>
+        <source>cartella per l&apos;istanza non utilizzabile %1: %2</source>
+        <translation>unusable instance folder %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../instance/runtime_path.cpp" line="82"/>
+        <source>XDG_RUNTIME_DIR non usata (%1: %2)</source>
+        <translation>XDG_RUNTIME_DIR not used (%1: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::StoredFile</name>
+    <message>
+        <location filename="../store/file_access.cpp" line="45"/>
+        <source>impossibile salvare %1: %2</source>
+        <translation>cannot save %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="52"/>
+        <source>è un collegamento simbolico di un altro utente</source>
+        <translation>it is a symbolic link that belongs to another user</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="136"/>
+        <source>%1 non è stato compreso (%2)</source>
+        <extracomment>%1 is the file&apos;s name, %2 why it could not be read or understood</extracomment>
+        <translation>%1 was not understood (%2)</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="140"/>
+        <source>%1: il vecchio file è conservato come %2</source>
+        <extracomment>%1 is the line above; %2 the name the old file now has</extracomment>
+        <translation>%1: the old file is kept as %2</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="144"/>
+        <source>%1 e non si può conservare a parte (%2): non sarà sostituito</source>
+        <translation>%1 and cannot be kept aside (%2): it will not be replaced</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="164"/>
+        <source>troppi file conservati</source>
+        <translation>too many kept files</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="178"/>
+        <source>il file non compreso non si può conservare a parte (%1)</source>
+        <translation>the file not understood cannot be kept aside (%1)</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="183"/>
+        <source>il vecchio %1 è conservato come %2</source>
+        <translation>the old %1 is kept as %2</translation>
+    </message>
+    <message>
+        <location filename="../store/file_access.cpp" line="195"/>
+        <source>non è un file regolare</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <location filename="../store/file_replace.cpp" line="103"/>
+        <source>il file è in sola lettura</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <location filename="../store/file_replace.cpp" line="132"/>
+        <source>la cartella non si può sincronizzare (%1)</source>
+        <translation>the folder could not be synced (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::SystemError</name>
+    <message>
+        <location filename="../store/system_error.cpp" line="12"/>
+        <source>permesso negato</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="14"/>
+        <source>non esiste</source>
+        <translation>it does not exist</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="16"/>
+        <source>una parte del percorso non è una cartella</source>
+        <translation>part of the path is not a folder</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="19"/>
+        <source>è una cartella</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="21"/>
+        <source>troppi collegamenti simbolici</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="24"/>
+        <source>nome troppo lungo</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="26"/>
+        <source>spazio esaurito sul disco</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="29"/>
+        <source>quota del disco superata</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="31"/>
+        <source>file system in sola lettura</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="34"/>
+        <source>esiste già</source>
+        <translation>it already exists</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="36"/>
+        <source>la cartella non è vuota</source>
+        <translation>the folder is not empty</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="39"/>
+        <source>in uso</source>
+        <translation>in use</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="42"/>
+        <source>troppi file aperti</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="44"/>
+        <source>memoria esaurita</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="46"/>
+        <source>errore di lettura o scrittura sul dispositivo</source>
+        <translation>read or write error on the device</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="49"/>
+        <source>su un altro file system</source>
+        <translation>on another file system</translation>
+    </message>
+    <message>
+        <location filename="../store/system_error.cpp" line="51"/>
+        <source>errore di sistema %1</source>
+        <translation>system error %1</translation>
+    </message>
+</context>
+<context>
+    <name>conteggo::VerbServer</name>
+    <message>
+        <location filename="../instance/verb_channel.cpp" line="285"/>
+        <source>comandi da riga di comando non disponibili: socket %1: %2</source>
+        <translation>command-line commands not available: socket %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_channel.cpp" line="316"/>
+        <source>connessione di un altro utente</source>
+        <translation>a connection from another user</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_channel.cpp" line="321"/>
+        <source>troppe connessioni in attesa</source>
+        <translation>too many waiting connections</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_channel.cpp" line="331"/>
+        <source>nessun messaggio in tempo</source>
+        <translation>no message in time</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_channel.cpp" line="348"/>
+        <source>messaggio troppo lungo</source>
+        <translation>message too long</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_channel.cpp" line="371"/>
+        <source>messaggio non valido</source>
+        <translation>invalid message</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_channel.cpp" line="379"/>
+        <source>il comando non attende più la risposta</source>
+        <translation>the command no longer waits for the answer</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_channel.cpp" line="411"/>
+        <source>connessione scartata: %1</source>
+        <translation>connection dropped: %1</translation>
+    </message>
+    <message>
+        <location filename="../instance/verb_channel.cpp" line="416"/>
+        <source>connessioni scartate nell&apos;ultimo minuto: %1 (%2)</source>
+        <translation>connections dropped in the last minute: %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,7 @@ void Dialog::buildControls() {
     text1_->setGeometry(twipsRect(240, 240, 615, 285));
     text2_ = named(new QLineEdit(this), "Text2");
     text2_->setGeometry(twipsRect(240, 600, 615, 285));
+    //: The check box that switches the alarm on or off
     check1_ = named(new QCheckBox(tr("Suono veramente?"), this), "Check1");
     check1_->setGeometry(twipsRect(240, 960, 2055, 375));
     okButton_ = named(new QPushButton(tr("OK"), this), "OKButton");
@@ -69,12 +70,15 @@ void Dialog::buildControls() {
     cancelButton_ = named(new QPushButton(tr("Annulla"), this), "CancelButton");
     cancelButton_->setGeometry(twipsRect(4080, 720, 1215, 375));
     QLabel* label1 = named(
+        //: Beside the box for the alarm's interval, in minutes (more than 0, at most 120)
         placedLabel(tr("Ogni quanti minuti vuoi che suoni?"), twipsRect(960, 285, 2895, 300), this),
         "Label1");
+    //: Under the check box: the alarm counts only the time during which the stopwatch runs
     QLabel* label2 = named(placedLabel(tr("(solo quanto il timer è in funzione)"),
                                        twipsRect(480, 1320, 2655, 255), this),
                            "Label2");
     QLabel* label3 =
+        //: Beside the box for the advance warning, in minutes before each ring
         named(placedLabel(tr("Con che anticipo?"), twipsRect(960, 630, 2415, 255), this), "Label3");
     // The labels name the boxes beside them, for screen readers too.
     label1->setBuddy(text1_);
@@ -104,6 +108,7 @@ void Dialog::OKButton_Click() {
     const std::optional<AlarmSettings> chosen =
         alarmFromInput(readBox(text1_), readBox(text2_), check1_->checkState() == Qt::Checked);
     if (!chosen) {
+        //: Title of the message box that refuses what was typed
         errorBox(tr("ERRORE"), tr(kErrorText), this)->exec();
         return;
     }

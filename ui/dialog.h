@@ -21,6 +21,8 @@ class Dialog : public QDialog {
     Q_OBJECT
 
   public:
+    //: Shown when OK finds an interval not above 0 or above 120 minutes, or an advance warning not
+    //: below the interval
     static constexpr const char* kErrorText = QT_TR_NOOP("DATI ERRATI! (max 120)");
 
     Dialog(const AlarmSettings& settings, QWidget* parent);

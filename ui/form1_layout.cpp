@@ -63,6 +63,7 @@ void Form1::buildControls() {
     const QRect left = twipsRect(120, 480, 610, 610);
     const QRect second = twipsRect(840, 480, 610, 610);
     const QRect third = twipsRect(1560, 480, 610, 610);
+    //: Tool tip of the eye button: keeps the window above all others, or lets it go behind them
     const QString onTopTip = tr("PRIMO/SECONDO PIANO");
 
     suono2_ = pictureButton(this, "suono2", second, "speaker_off", {});
@@ -72,13 +73,19 @@ void Form1::buildControls() {
     showModeCaption();
     oremin_->setGeometry(twipsRect(2590, 120, 300, 300));
     oremin_->setFont(layoutFont(true));
+    //: Tool tip of the H/m button: the count as hours, minutes and seconds, or as total minutes and
+    //: seconds
     oremin_->setToolTip(tr("FORMATO ORARIO (h:m:s / m:s)"));
 
+    //: Tool tip of the stop button: stops the count, which the start button resumes
     ferma_ = pictureButton(this, "ferma", third, "stop", tr("STOP / PAUSA"));
+    //: Tool tip of the start button: starts the count, or resumes it
     parti_ = pictureButton(this, "parti", third, "play", tr("PARTI / RIPARTI"));
     parti_->setDefault(true);
+    //: Tool tip of the clock button: sets the count back to 0:00:00
     azzera_ = pictureButton(this, "azzera", twipsRect(2280, 480, 610, 610), "reset", tr("AZZERA"));
     secondopiano_ = pictureButton(this, "secondopiano", left, "eye_closed", onTopTip);
+    //: Tool tip of the speaker button while the alarm is on: opens its settings
     suono_ = pictureButton(this, "suono", second, "speaker", tr("SUONO?"));
     suono_->hide();
 
@@ -86,6 +93,7 @@ void Form1::buildControls() {
     image1_->setGeometry(twipsRect(120, 120, 300, 300));
     image1_->setPixmap(picturePixmap("info_glyph", 16, image1_->devicePixelRatioF()));
     image1_->setAlignment(Qt::AlignCenter);
+    //: Tool tip of the "i" that opens the information window
     image1_->setToolTip(tr("INFO"));
     image1_->setCursor(Qt::PointingHandCursor);
 
@@ -175,6 +183,7 @@ void Form1::nameControls() {
     primopiano_->setAccessibleName(tr("Sempre in primo piano: attivo"));
     secondopiano_->setAccessibleName(tr("Sempre in primo piano: disattivo"));
     image1_->setAccessibleName(tr("Informazioni"));
+    //: A screen reader's description of the count
     label1_->setAccessibleDescription(tr("Tempo trascorso"));  // the name is the count
     pb_->setAccessibleName(tr("Avanzamento verso il prossimo suono"));
     refreshStatefulNames();
@@ -189,7 +198,9 @@ void Form1::refreshStatefulNames() {
     const double minutes = session_.alarm().intervallo.toDouble() / 60;
     const QString every = minutes == 1
                               ? tr("ogni minuto")
+                              //: %1 is the alarm's interval in minutes, possibly with a fraction
                               : tr("ogni %1 minuti").arg(QLocale().toString(minutes, 'g', 15));
+    //: A screen reader's name of the speaker button; %1 is "every minute" or "every N minutes"
     suono_->setAccessibleName(tr("Allarme attivo, %1: impostazioni").arg(every));
     suono2_->setAccessibleName(tr("Allarme spento: impostazioni"));
 }

@@ -36,6 +36,8 @@ void ProgressBar::setValue(float value) {
 void ProgressBar::announce() {
     const QLocale locale;
     setAccessibleDescription(
+        //: A screen reader's description of the alarm's bar: %1 seconds counted of the interval's
+        //: %2
         tr("%1 di %2 secondi")
             .arg(locale.toString(value_, 'g', 7), locale.toString(maximum_, 'g', 7)));
 }
