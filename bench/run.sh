@@ -9,11 +9,13 @@
 # Prints Markdown tables: medians over the runs, then the ratios and the targets.
 #
 # Usage: bash bench/run.sh [--runs N] [--seconds S] [--cadence-minutes M] [--program PATH]
-#                          [--peers "kronometer gnome-clocks"|none] [--variant LABEL:VAR=V,...]
-#                          [--no-perf]
+#                          [--peers "kronometer gnome-clocks floor"|none]
+#                          [--variant LABEL:VAR=V,...] [--no-perf]
 #   --runs N             launches of each program (default 5)
 #   --seconds S          length of the stopped and of the running stretch (default 60; 0: none)
 #   --cadence-minutes M  minutes of the display cadence run (default 10; 0: none)
+#   --peers LIST         the programs beside Conteggo; "floor" is a bare Qt 6 window of one label
+#                        (bench/floor.cpp, built here), the least any Qt Widgets program costs
 #   --variant L:V=X,...  Conteggo once more with these variables set, shown as row L (repeatable)
 #   --no-perf            no perf record: the wake-up bursts column stays empty
 # Quick look: bash bench/run.sh --runs 1 --seconds 10 --cadence-minutes 1
@@ -56,8 +58,12 @@ source "$root/tests/support/harness.sh"
 # shellcheck source=lib.sh
 source "$here/lib.sh"
 
+debian_peers=()
+for peer in "${peers[@]}"; do
+    [[ $peer == floor ]] || debian_peers+=("$peer")
+done
 bash "$root/scripts/deps.sh" "${DESKTOP_TEST_PACKAGES[@]}" x11-apps dbus procps stress-ng \
-    "${peers[@]}" || exit 1
+    "${debian_peers[@]}" || exit 1
 ((use_perf)) && ! command -v perf >/dev/null && bash "$root/scripts/deps.sh" linux-perf
 if ((use_perf)) && ! perf record -q -o /dev/null -e sched:sched_switch true >/dev/null 2>&1; then
     echo "perf cannot record scheduler events here: no wake-up bursts" >&2
@@ -103,9 +109,19 @@ for variant in "${variants[@]}"; do
     extra[$label]=${variant#*:}
 done
 
+# The floor, built from its source with Debian's Qt and hardened as Debian builds its packages,
+# as the program is (immediate binding costs every program a few ms at each start).
+if [[ " ${peers[*]} " == *" floor "* ]]; then
+    bash "$root/scripts/deps.sh" "${BUILD_PACKAGES[@]}" pkg-config dpkg-dev || exit 1
+    # shellcheck disable=SC2046  # the flags' words are meant to split
+    g++ $(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get LDFLAGS) -fPIC \
+        -o "$scratch/floor" "$here/floor.cpp" $(pkg-config --cflags --libs Qt6Widgets) || exit 1
+fi
+
 command_of() {
     case $1 in
     conteggo) echo "$program" ;;
+    floor) echo "$scratch/floor" ;;
     *) command -v "$1" ;;
     esac
 }

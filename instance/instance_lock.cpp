@@ -70,7 +70,8 @@ InstanceLock::Outcome InstanceLock::tryAcquire() {
         }
     }
     error_ =
-        QCoreApplication::translate("conteggo::InstanceLock", "impossibile creare il file di blocco %1: %2")
+        QCoreApplication::translate("conteggo::InstanceLock",
+                                    "impossibile creare il file di blocco %1: %2")
             .arg(QDir::toNativeSeparators(path_),
                  error == EEXIST ? QCoreApplication::translate("conteggo::InstanceLock",
                                                                "al suo posto c'è qualcos'altro")

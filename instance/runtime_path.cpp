@@ -26,23 +26,27 @@ std::optional<QString> unsuitable(const QString& path, uid_t uid) {
     }
     const QByteArray socketName = QFile::encodeName(RuntimeFolder{path, {}, {}}.socketPath());
     if (static_cast<std::size_t>(socketName.size()) >= sizeof(sockaddr_un::sun_path)) {
-        return QCoreApplication::translate("conteggo::RuntimeFolder", "percorso troppo lungo per un socket");
+        return QCoreApplication::translate("conteggo::RuntimeFolder",
+                                           "percorso troppo lungo per un socket");
     }
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0) {
         return systemErrorText(errno);
     }
     if (S_ISLNK(info.st_mode)) {
-        return QCoreApplication::translate("conteggo::RuntimeFolder", "è un collegamento simbolico");
+        return QCoreApplication::translate("conteggo::RuntimeFolder",
+                                           "è un collegamento simbolico");
     }
     if (!S_ISDIR(info.st_mode)) {
         return QCoreApplication::translate("conteggo::RuntimeFolder", "non è una cartella");
     }
     if (info.st_uid != uid) {
-        return QCoreApplication::translate("conteggo::RuntimeFolder", "appartiene a un altro utente");
+        return QCoreApplication::translate("conteggo::RuntimeFolder",
+                                           "appartiene a un altro utente");
     }
     if ((info.st_mode & 07777) != 0700) {
-        return QCoreApplication::translate("conteggo::RuntimeFolder", "ha i permessi %1 invece di 700")
+        return QCoreApplication::translate("conteggo::RuntimeFolder",
+                                           "ha i permessi %1 invece di 700")
             .arg(info.st_mode & 07777, 3, 8, QLatin1Char('0'));
     }
     return std::nullopt;
@@ -78,9 +82,9 @@ RuntimeFolder chooseRuntimeFolder(const RuntimePlaces& places) {
             folder.path = places.environment;
             return folder;
         }
-        folder.notice =
-            QCoreApplication::translate("conteggo::RuntimeFolder", "XDG_RUNTIME_DIR non usata (%1: %2)")
-                .arg(QDir::toNativeSeparators(places.environment), *why);
+        folder.notice = QCoreApplication::translate("conteggo::RuntimeFolder",
+                                                    "XDG_RUNTIME_DIR non usata (%1: %2)")
+                            .arg(QDir::toNativeSeparators(places.environment), *why);
     }
     if (!unsuitable(places.perUser, places.uid)) {
         folder.path = places.perUser;

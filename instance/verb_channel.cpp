@@ -108,7 +108,8 @@ constexpr int kWaitMs = 10000;
 constexpr int kRetryPauseMs = 20;
 
 int notAnswering() {
-    reportLine(QCoreApplication::translate("conteggo::Delivery", "la copia in esecuzione non ha risposto"));
+    reportLine(QCoreApplication::translate("conteggo::Delivery",
+                                           "la copia in esecuzione non ha risposto"));
     return 1;
 }
 
@@ -282,9 +283,10 @@ bool VerbServer::listen() {
             ::close(fd);
         }
     }
-    reportLine(QCoreApplication::translate(
-                   "conteggo::VerbServer", "comandi da riga di comando non disponibili: socket %1: %2")
-                   .arg(QDir::toNativeSeparators(path_), systemErrorText(error)));
+    reportLine(
+        QCoreApplication::translate("conteggo::VerbServer",
+                                    "comandi da riga di comando non disponibili: socket %1: %2")
+            .arg(QDir::toNativeSeparators(path_), systemErrorText(error)));
     return false;
 }
 
@@ -313,12 +315,13 @@ void VerbServer::acceptAll() {
         }
         if (!peerIsThisUser(fd)) {
             ::close(fd);
-            report(QCoreApplication::translate("conteggo::VerbServer", "connessione di un altro utente"));
+            report(QCoreApplication::translate("conteggo::VerbServer",
+                                               "connessione di un altro utente"));
             continue;
         }
         if (open_.size() >= kMaxOpenConnections) {
-            drop(open_.front(),
-                 QCoreApplication::translate("conteggo::VerbServer", "troppe connessioni in attesa"));
+            drop(open_.front(), QCoreApplication::translate("conteggo::VerbServer",
+                                                            "troppe connessioni in attesa"));
         }
         auto* connection = new Connection(fd, this);
         open_.push_back(connection);
@@ -328,7 +331,8 @@ void VerbServer::acceptAll() {
             // On a busy machine the deadline may come before the news of bytes already there.
             readMessage(connection);
             if (std::find(open_.begin(), open_.end(), connection) != open_.end()) {
-                drop(connection, QCoreApplication::translate("conteggo::VerbServer", "nessun messaggio in tempo"));
+                drop(connection, QCoreApplication::translate("conteggo::VerbServer",
+                                                             "nessun messaggio in tempo"));
             }
         });
         readMessage(connection);  // the message may have come with the connection
@@ -345,7 +349,8 @@ void VerbServer::readMessage(Connection* connection) {
         if (n > 0) {
             connection->received.append(buffer, n);
             if (connection->received.size() > kMaxMessageBytes) {
-                drop(connection, QCoreApplication::translate("conteggo::VerbServer", "messaggio troppo lungo"));
+                drop(connection,
+                     QCoreApplication::translate("conteggo::VerbServer", "messaggio troppo lungo"));
                 return;
             }
         } else if (n < 0 && errno == EINTR) {
@@ -368,15 +373,16 @@ void VerbServer::readMessage(Connection* connection) {
                                                 ? decodeMessage(QByteArrayView(message).first(end))
                                                 : std::nullopt;
     if (!verb) {
-        drop(connection, QCoreApplication::translate("conteggo::VerbServer", "messaggio non valido"));
+        drop(connection,
+             QCoreApplication::translate("conteggo::VerbServer", "messaggio non valido"));
         return;
     }
     // A command that gave up waiting has already said the verb failed, and one past its
     // deadline is about to: it must not happen later, when a copy that was frozen or busy
     // comes to it.
     if (connection->ended || (verb->deadlineMs && sharedClockMs() > *verb->deadlineMs)) {
-        drop(connection,
-             QCoreApplication::translate("conteggo::VerbServer", "il comando non attende più la risposta"));
+        drop(connection, QCoreApplication::translate("conteggo::VerbServer",
+                                                     "il comando non attende più la risposta"));
         return;
     }
     open_.erase(std::find(open_.begin(), open_.end(), connection));
@@ -408,15 +414,17 @@ void VerbServer::report(const QString& why) {
         ++unsaid_[why];  // said less than a minute ago
         return;
     }
-    reportLine(QCoreApplication::translate("conteggo::VerbServer", "connessione scartata: %1").arg(why));
+    reportLine(
+        QCoreApplication::translate("conteggo::VerbServer", "connessione scartata: %1").arg(why));
     unsaid_.insert(why, 0);
     QTimer::singleShot(kReportEveryMs, this, [this, why] {
         const int count = unsaid_.take(why);
         if (count > 0) {
-            reportLine(QCoreApplication::translate(
-                           "conteggo::VerbServer", "connessioni scartate nell'ultimo minuto: %1 (%2)")
-                           .arg(count)
-                           .arg(why));
+            reportLine(
+                QCoreApplication::translate("conteggo::VerbServer",
+                                            "connessioni scartate nell'ultimo minuto: %1 (%2)")
+                    .arg(count)
+                    .arg(why));
         }
     });
 }

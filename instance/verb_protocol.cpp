@@ -72,7 +72,8 @@ QString refusalText(Verb verb, VerbAnswer answer) {
                                            "il conteggo è in corso: fermalo prima di azzerarlo");
     }
     const char* refusal = spelling(answer).refusal;
-    return refusal != nullptr ? QCoreApplication::translate("conteggo::Delivery", refusal) : QString();
+    return refusal != nullptr ? QCoreApplication::translate("conteggo::Delivery", refusal)
+                              : QString();
 }
 
 QByteArray encodeMessage(Verb verb, const Launch& launch, std::optional<qint64> deadlineMs) {

@@ -33,11 +33,15 @@ struct AnswerSpelling {
 };
 inline constexpr std::array<AnswerSpelling, 5> kAnswers{{
     {VerbAnswer::Done, "ok", nullptr},
-    {VerbAnswer::Running, "running", QT_TRANSLATE_NOOP("conteggo::Delivery", "il conteggo è già in corso")},
-    {VerbAnswer::Stopped, "stopped", QT_TRANSLATE_NOOP("conteggo::Delivery", "il conteggo è già fermo")},
+    {VerbAnswer::Running, "running",
+     QT_TRANSLATE_NOOP("conteggo::Delivery", "il conteggo è già in corso")},
+    {VerbAnswer::Stopped, "stopped",
+     QT_TRANSLATE_NOOP("conteggo::Delivery", "il conteggo è già fermo")},
     {VerbAnswer::ModalOpen, "modal",
-     QT_TRANSLATE_NOOP("conteggo::Delivery", "una finestra di Conteggo è aperta: chiudila e riprova")},
-    {VerbAnswer::Closing, "closing", QT_TRANSLATE_NOOP("conteggo::Delivery", "Conteggo si sta chiudendo")},
+     QT_TRANSLATE_NOOP("conteggo::Delivery",
+                       "una finestra di Conteggo è aperta: chiudila e riprova")},
+    {VerbAnswer::Closing, "closing",
+     QT_TRANSLATE_NOOP("conteggo::Delivery", "Conteggo si sta chiudendo")},
 }};
 
 QByteArray verbWord(Verb verb);

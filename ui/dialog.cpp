@@ -10,7 +10,7 @@
 #include "error_box.h"
 #include "fit_to_text.h"
 #include "number_text.h"
-#include "pictures.h"
+#include "picture_icon.h"
 #include "screen_placement.h"
 #include "twips.h"
 #include "window_manners.h"

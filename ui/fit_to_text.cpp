@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
@@ -30,8 +29,9 @@ QSize need(const QWidget* control, int width) {
         }
         // A wrapped label needs its widest word, and the height of its lines at that width.
         int widestWord = 0;
+        // Split by hand: a regular expression would load PCRE into the program for this alone.
         const QStringList words =
-            label->text().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+            label->text().simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (const QString& word : words) {
             widestWord = std::max(widestWord, fm.horizontalAdvance(word));
         }

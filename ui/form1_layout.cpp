@@ -6,6 +6,7 @@
 
 #include "clickable_label.h"
 #include "form1.h"
+#include "picture_icon.h"
 #include "pictures.h"
 #include "progress_bar.h"
 #include "readable_colour.h"
@@ -54,11 +55,11 @@ QFont displayFont() {
 void Form1::buildControls() {
     setObjectName(QStringLiteral("Form1"));
     setFont(layoutFont());
-    QIcon icon;
+    QList<std::pair<QString, int>> icons;
     for (int size : {16, 32, 48, 64, 128}) {
-        icon.addFile(picture("stopwatch", size), QSize(size, size));
+        icons.append({picture("stopwatch", size), size});
     }
-    setWindowIcon(icon);
+    setWindowIcon(drawnIcon(icons));
 
     const QRect left = twipsRect(120, 480, 610, 610);
     const QRect second = twipsRect(840, 480, 610, 610);

@@ -4,7 +4,7 @@
 #include <QScreen>
 
 #include "fit_to_text.h"
-#include "pictures.h"
+#include "picture_icon.h"
 #include "readable_colour.h"
 #include "screen_placement.h"
 #include "twips.h"
