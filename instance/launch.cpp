@@ -5,12 +5,6 @@
 
 namespace conteggo {
 
-namespace {
-
-constexpr qsizetype kMaxLaunchValueBytes = 255;
-
-}  // namespace
-
 Launch Launch::fromEnvironment() {
     return {qgetenv("DESKTOP_STARTUP_ID"), qgetenv("XDG_ACTIVATION_TOKEN")};
 }

@@ -17,6 +17,8 @@ struct Launch {
     bool isEmpty() const { return startupId.isEmpty() && activationToken.isEmpty(); }
 };
 
+// The longest launch value a verb message carries.
+inline constexpr qsizetype kMaxLaunchValueBytes = 255;
 // Whether `value` can travel in a verb message: printable ASCII without blanks, not too long.
 bool isLaunchValue(const QByteArray& value);
 

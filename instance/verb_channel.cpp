@@ -191,8 +191,9 @@ Delivery sendVerb(const QString& path, Verb verb, const Launch& launch, QDeadlin
     // The copy drops the verb past the deadline told; the answer to one taken in time comes
     // well within the grace that follows.
     const QDeadlineTimer answerBy(deadline.remainingTime() + kAnswerGraceMs);
-    const QByteArray message =
-        encodeMessage(verb, launch, sharedClockMs() + deadline.remainingTime());
+    const std::optional<qint64> now = sharedClockMs();
+    const QByteArray message = encodeMessage(
+        verb, launch, now ? std::optional(*now + deadline.remainingTime()) : std::nullopt);
     qsizetype sent = 0;
     while (sent < message.size()) {
         const ssize_t n = ::send(fd.get(), message.constData() + sent,
@@ -379,8 +380,11 @@ void VerbServer::readMessage(Connection* connection) {
     }
     // A command that gave up waiting has already said the verb failed, and one past its
     // deadline is about to: it must not happen later, when a copy that was frozen or busy
-    // comes to it.
-    if (connection->ended || (verb->deadlineMs && sharedClockMs() > *verb->deadlineMs)) {
+    // comes to it. The program's commands always tell a deadline; a client that tells none
+    // (a script of the user's) waits as long as it likes, and is taken as before; so is one
+    // whose deadline cannot be judged, for want of a clock.
+    const std::optional<qint64> now = verb->deadlineMs ? sharedClockMs() : std::nullopt;
+    if (connection->ended || (now && *now > *verb->deadlineMs)) {
         drop(connection, QCoreApplication::translate("conteggo::VerbServer",
                                                      "il comando non attende più la risposta"));
         return;

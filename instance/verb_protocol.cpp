@@ -11,13 +11,29 @@ namespace conteggo {
 
 namespace {
 
-const QByteArray kStartupIdField = QByteArrayLiteral("DESKTOP_STARTUP_ID=");
-const QByteArray kTokenField = QByteArrayLiteral("XDG_ACTIVATION_TOKEN=");
-const QByteArray kDeadlineField = QByteArrayLiteral("DEADLINE=");
+constexpr QByteArrayView kStartupIdField("DESKTOP_STARTUP_ID=");
+constexpr QByteArrayView kTokenField("XDG_ACTIVATION_TOKEN=");
+constexpr QByteArrayView kDeadlineField("DEADLINE=");
+// Any time of the clock, and never an overflow.
+constexpr qsizetype kMaxDeadlineDigits = 18;
 
-// Up to 18 digits: any time of the clock, and never an overflow.
+constexpr qsizetype longestVerbWord() {
+    qsizetype longest = 0;
+    for (const VerbSpelling& entry : kVerbs) {
+        longest = std::max(longest, QByteArrayView(entry.word).size());
+    }
+    return longest;
+}
+// The longest message there can be: every field at its longest, each after a space, and the
+// line feed.
+static_assert(longestVerbWord() + 1 + kDeadlineField.size() + kMaxDeadlineDigits + 1 +
+                      kStartupIdField.size() + kMaxLaunchValueBytes + 1 + kTokenField.size() +
+                      kMaxLaunchValueBytes + 1 <=
+                  kMaxMessageBytes,
+              "kMaxMessageBytes is too small for the longest message");
+
 std::optional<qint64> deadlineValue(const QByteArray& digits) {
-    if (digits.isEmpty() || digits.size() > 18 ||
+    if (digits.isEmpty() || digits.size() > kMaxDeadlineDigits ||
         !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return std::nullopt;
     }
@@ -78,14 +94,19 @@ QString refusalText(Verb verb, VerbAnswer answer) {
 
 QByteArray encodeMessage(Verb verb, const Launch& launch, std::optional<qint64> deadlineMs) {
     QByteArray message = verbWord(verb);
+    const auto add = [&message](QByteArrayView field, const QByteArray& value) {
+        message += ' ';
+        message += field;
+        message += value;
+    };
     if (deadlineMs && *deadlineMs >= 0) {
-        message += ' ' + kDeadlineField + QByteArray::number(*deadlineMs);
+        add(kDeadlineField, QByteArray::number(*deadlineMs));
     }
     if (isLaunchValue(launch.startupId)) {
-        message += ' ' + kStartupIdField + launch.startupId;
+        add(kStartupIdField, launch.startupId);
     }
     if (isLaunchValue(launch.activationToken)) {
-        message += ' ' + kTokenField + launch.activationToken;
+        add(kTokenField, launch.activationToken);
     }
     return message + '\n';
 }
@@ -121,9 +142,11 @@ std::optional<VerbMessage> decodeMessage(QByteArrayView line) {
     return message;
 }
 
-qint64 sharedClockMs() {
+std::optional<qint64> sharedClockMs() {
     timespec now{};
-    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    if (::clock_gettime(CLOCK_MONOTONIC, &now) != 0) {
+        return std::nullopt;
+    }
     return static_cast<qint64>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 

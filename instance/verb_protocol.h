@@ -53,8 +53,8 @@ std::optional<VerbAnswer> answerFromWord(QByteArrayView word);
 QString refusalText(Verb verb, VerbAnswer answer);
 
 // Milliseconds of the monotonic clock (CLOCK_MONOTONIC), which all processes share: what a
-// message's deadline is told in.
-qint64 sharedClockMs();
+// message's deadline is told in. None in the unlikely case the clock cannot be read.
+std::optional<qint64> sharedClockMs();
 
 // A command's message on the socket: the verb's word, then the time after which the command
 // no longer waits for the answer ("DEADLINE=...", milliseconds of the monotonic clock, which

@@ -136,37 +136,37 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <translation>the running copy did not answer</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="130"/>
+        <location filename="../instance/verb_channel.cpp" line="131"/>
         <source>Conteggo non è in esecuzione</source>
         <translation>Conteggo is not running</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="148"/>
+        <location filename="../instance/verb_channel.cpp" line="149"/>
         <source>il socket %1 appartiene a un altro utente</source>
         <translation>the socket %1 belongs to another user</translation>
     </message>
     <message>
-        <location filename="../instance/verb_protocol.cpp" line="71"/>
+        <location filename="../instance/verb_protocol.cpp" line="87"/>
         <source>il conteggo è in corso: fermalo prima di azzerarlo</source>
         <translation>the count is running: stop it before resetting it</translation>
     </message>
     <message>
-        <location filename="../instance/verb_protocol.h" line="36"/>
+        <location filename="../instance/verb_protocol.h" line="37"/>
         <source>il conteggo è già in corso</source>
         <translation>the count is already running</translation>
     </message>
     <message>
-        <location filename="../instance/verb_protocol.h" line="37"/>
+        <location filename="../instance/verb_protocol.h" line="39"/>
         <source>il conteggo è già fermo</source>
         <translation>the count is already stopped</translation>
     </message>
     <message>
-        <location filename="../instance/verb_protocol.h" line="39"/>
+        <location filename="../instance/verb_protocol.h" line="41"/>
         <source>una finestra di Conteggo è aperta: chiudila e riprova</source>
         <translation>a Conteggo window is open: close it and try again</translation>
     </message>
     <message>
-        <location filename="../instance/verb_protocol.h" line="40"/>
+        <location filename="../instance/verb_protocol.h" line="44"/>
         <source>Conteggo si sta chiudendo</source>
         <translation>Conteggo is closing</translation>
     </message>
@@ -270,116 +270,116 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>conteggo::Form1</name>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="67"/>
+        <location filename="../ui/form1_layout.cpp" line="68"/>
         <source>PRIMO/SECONDO PIANO</source>
         <extracomment>Tool tip of the eye button: keeps the window above all others, or lets it go behind them</extracomment>
         <translation>FOREGROUND/BACKGROUND</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="78"/>
+        <location filename="../ui/form1_layout.cpp" line="79"/>
         <source>FORMATO ORARIO (h:m:s / m:s)</source>
         <extracomment>Tool tip of the H/m button: the count as hours, minutes and seconds, or as total minutes and seconds</extracomment>
         <translation>TIME FORMAT (h:m:s / m:s)</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="81"/>
+        <location filename="../ui/form1_layout.cpp" line="82"/>
         <source>STOP / PAUSA</source>
         <extracomment>Tool tip of the stop button: stops the count, which the start button resumes</extracomment>
         <translation>STOP / PAUSE</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="83"/>
+        <location filename="../ui/form1_layout.cpp" line="84"/>
         <source>PARTI / RIPARTI</source>
         <extracomment>Tool tip of the start button: starts the count, or resumes it</extracomment>
         <translation>START / RESTART</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="86"/>
+        <location filename="../ui/form1_layout.cpp" line="87"/>
         <source>AZZERA</source>
         <extracomment>Tool tip of the clock button: sets the count back to 0:00:00</extracomment>
         <translation>RESET</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="89"/>
+        <location filename="../ui/form1_layout.cpp" line="90"/>
         <source>SUONO?</source>
         <extracomment>Tool tip of the speaker button while the alarm is on: opens its settings</extracomment>
         <translation>SOUND?</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="97"/>
+        <location filename="../ui/form1_layout.cpp" line="98"/>
         <source>INFO</source>
         <extracomment>Tool tip of the &quot;i&quot; that opens the information window</extracomment>
         <translation>INFO</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="179"/>
+        <location filename="../ui/form1_layout.cpp" line="180"/>
         <source>Avvia</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="180"/>
+        <location filename="../ui/form1_layout.cpp" line="181"/>
         <source>Ferma</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="181"/>
+        <location filename="../ui/form1_layout.cpp" line="182"/>
         <source>Azzera</source>
         <translation>Reset</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="183"/>
+        <location filename="../ui/form1_layout.cpp" line="184"/>
         <source>Sempre in primo piano: attivo</source>
         <translation>Always on top: on</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="184"/>
+        <location filename="../ui/form1_layout.cpp" line="185"/>
         <source>Sempre in primo piano: disattivo</source>
         <translation>Always on top: off</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="185"/>
+        <location filename="../ui/form1_layout.cpp" line="186"/>
         <source>Informazioni</source>
         <translation>Information</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="187"/>
+        <location filename="../ui/form1_layout.cpp" line="188"/>
         <source>Tempo trascorso</source>
         <extracomment>A screen reader&apos;s description of the count</extracomment>
         <translation>Elapsed time</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="188"/>
+        <location filename="../ui/form1_layout.cpp" line="189"/>
         <source>Avanzamento verso il prossimo suono</source>
         <translation>Progress towards the next sound</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="196"/>
+        <location filename="../ui/form1_layout.cpp" line="197"/>
         <source>Formato: minuti e secondi</source>
         <translation>Format: minutes and seconds</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="197"/>
+        <location filename="../ui/form1_layout.cpp" line="198"/>
         <source>Formato: ore, minuti e secondi</source>
         <translation>Format: hours, minutes and seconds</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="200"/>
+        <location filename="../ui/form1_layout.cpp" line="201"/>
         <source>ogni minuto</source>
         <translation>every minute</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="202"/>
+        <location filename="../ui/form1_layout.cpp" line="203"/>
         <source>ogni %1 minuti</source>
         <translation>every %1 minutes</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="204"/>
+        <location filename="../ui/form1_layout.cpp" line="205"/>
         <source>Allarme attivo, %1: impostazioni</source>
         <extracomment>A screen reader&apos;s name of the speaker button; %1 is &quot;every minute&quot; or &quot;every N minutes&quot;</extracomment>
         <translation>Alarm on, %1: settings</translation>
     </message>
     <message>
-        <location filename="../ui/form1_layout.cpp" line="205"/>
+        <location filename="../ui/form1_layout.cpp" line="206"/>
         <source>Allarme spento: impostazioni</source>
         <translation>Alarm off: settings</translation>
     </message>
@@ -392,7 +392,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <translation>cannot create the lock file %1: %2</translation>
     </message>
     <message>
-        <location filename="../instance/instance_lock.cpp" line="75"/>
+        <location filename="../instance/instance_lock.cpp" line="76"/>
         <source>al suo posto c&apos;è qualcos&apos;altro</source>
         <translation>something else is in its place</translation>
     </message>
@@ -441,32 +441,32 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <translation>path too long for a socket</translation>
     </message>
     <message>
-        <location filename="../instance/runtime_path.cpp" line="36"/>
+        <location filename="../instance/runtime_path.cpp" line="37"/>
         <source>è un collegamento simbolico</source>
         <translation>it is a symbolic link</translation>
     </message>
     <message>
-        <location filename="../instance/runtime_path.cpp" line="39"/>
+        <location filename="../instance/runtime_path.cpp" line="41"/>
         <source>non è una cartella</source>
         <translation>not a folder</translation>
     </message>
     <message>
-        <location filename="../instance/runtime_path.cpp" line="42"/>
+        <location filename="../instance/runtime_path.cpp" line="44"/>
         <source>appartiene a un altro utente</source>
         <translation>it belongs to another user</translation>
     </message>
     <message>
-        <location filename="../instance/runtime_path.cpp" line="45"/>
+        <location filename="../instance/runtime_path.cpp" line="48"/>
         <source>ha i permessi %1 invece di 700</source>
         <translation>its permissions are %1 instead of 700</translation>
     </message>
     <message>
-        <location filename="../instance/runtime_path.cpp" line="66"/>
+        <location filename="../instance/runtime_path.cpp" line="70"/>
         <source>cartella per l&apos;istanza non utilizzabile %1: %2</source>
         <translation>unusable instance folder %1: %2</translation>
     </message>
     <message>
-        <location filename="../instance/runtime_path.cpp" line="82"/>
+        <location filename="../instance/runtime_path.cpp" line="85"/>
         <source>XDG_RUNTIME_DIR non usata (%1: %2)</source>
         <translation>XDG_RUNTIME_DIR not used (%1: %2)</translation>
     </message>
@@ -622,47 +622,47 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>conteggo::VerbServer</name>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="285"/>
+        <location filename="../instance/verb_channel.cpp" line="288"/>
         <source>comandi da riga di comando non disponibili: socket %1: %2</source>
         <translation>command-line commands not available: socket %1: %2</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="316"/>
+        <location filename="../instance/verb_channel.cpp" line="319"/>
         <source>connessione di un altro utente</source>
         <translation>a connection from another user</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="321"/>
+        <location filename="../instance/verb_channel.cpp" line="324"/>
         <source>troppe connessioni in attesa</source>
         <translation>too many waiting connections</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="331"/>
+        <location filename="../instance/verb_channel.cpp" line="335"/>
         <source>nessun messaggio in tempo</source>
         <translation>no message in time</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="348"/>
+        <location filename="../instance/verb_channel.cpp" line="354"/>
         <source>messaggio troppo lungo</source>
         <translation>message too long</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="371"/>
+        <location filename="../instance/verb_channel.cpp" line="378"/>
         <source>messaggio non valido</source>
         <translation>invalid message</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="379"/>
+        <location filename="../instance/verb_channel.cpp" line="388"/>
         <source>il comando non attende più la risposta</source>
         <translation>the command no longer waits for the answer</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="411"/>
+        <location filename="../instance/verb_channel.cpp" line="422"/>
         <source>connessione scartata: %1</source>
         <translation>connection dropped: %1</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="416"/>
+        <location filename="../instance/verb_channel.cpp" line="428"/>
         <source>connessioni scartate nell&apos;ultimo minuto: %1 (%2)</source>
         <translation>connections dropped in the last minute: %1 (%2)</translation>
     </message>

@@ -179,6 +179,12 @@ class TestVerbServer : public QObject {
         QTest::newRow("NUL inside") << QByteArray("st\0art\n", 7);
         QTest::newRow("empty line") << QByteArray("\n");
         QTest::newRow("no line feed") << QByteArray("start");
+        // Deadlines far ahead, so that only the fault in them can keep the verb out.
+        QTest::newRow("deadline twice")
+            << QByteArray("start DEADLINE=999999999999999 DEADLINE=999999999999999\n");
+        QTest::newRow("deadline with a sign") << QByteArray("start DEADLINE=+999999999999999\n");
+        QTest::newRow("deadline of 19 digits")
+            << QByteArray("start DEADLINE=1000000000000000000\n");
         QTest::newRow("silent") << QByteArray();
     }
 
@@ -249,7 +255,7 @@ class TestVerbServer : public QObject {
         Bench bench;
         QVERIFY(bench.openWithServer());
         const std::optional<qint64> deadline =
-            deadlineFromNow != 0 ? std::optional(conteggo::sharedClockMs() + deadlineFromNow)
+            deadlineFromNow != 0 ? std::optional(*conteggo::sharedClockMs() + deadlineFromNow)
                                  : std::nullopt;
         Exchange exchange;
         QVERIFY(

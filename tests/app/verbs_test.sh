@@ -223,7 +223,7 @@ frozen_copy() {
     expect "$name: a waiting command ends on SIGTERM" -- saying "status $ended" test $ended -eq 143
     kill -CONT "$started"
     expect "$name: resumed, it answers" -- verb_gives show 0
-    # Owned by test_verb_server (a sender that has gone).
+    # Owned by test_verb_server (a sender that has gone, a verb past its deadline).
     end_copy
 }
 
