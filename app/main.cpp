@@ -10,6 +10,7 @@
 #include "desktop_notifier.h"
 #include "display_check.h"
 #include "instance_lock.h"
+#include "problem_notices.h"
 #include "program.h"
 #include "raising.h"
 #include "report_line.h"
@@ -55,8 +56,13 @@ int main(int argc, char* argv[]) {
         }
         lock.emplace(folder.lockPath());
         if (command.verb) {
-            if (const std::optional<int> delivered =
-                    conteggo::deliverVerb(*lock, folder.socketPath(), *command.verb)) {
+            // From a launcher or a shortcut a refusal is told where the user looks.
+            conteggo::DesktopNotifier commandNotifier;
+            conteggo::tellProblemsOfACommand(commandNotifier);
+            const std::optional<int> delivered =
+                conteggo::deliverVerb(*lock, folder.socketPath(), *command.verb);
+            conteggo::setProblemNotice({});
+            if (delivered) {
                 // This command shows no window: the launcher's busy cursor ends now.
                 conteggo::completeStartupNotice(qgetenv("DESKTOP_STARTUP_ID"));
                 return *delivered;
@@ -95,7 +101,9 @@ int main(int argc, char* argv[]) {
         conteggo::CanberraPlayer player(
             QCoreApplication::applicationDirPath() + QStringLiteral("/../share/conteggo/sounds"),
             &notifier);
+        conteggo::tellProblemsThrough(notifier);
         status = conteggo::runProgram(*lock, folder.socketPath(), clock, player, command.verb);
+        conteggo::setProblemNotice({});
     }
     lock->release();
     return status;

@@ -46,14 +46,7 @@ void DesktopNotifier::send(Notice notice) {
         notice.unavailable();
         return;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"),
-        QStringLiteral("/org/freedesktop/Notifications"),
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-    const QVariantMap hints{
-        {QStringLiteral("desktop-entry"), QStringLiteral("org.example.Conteggo")}};
-    call << QStringLiteral("Conteggo") << shownId_ << QStringLiteral("org.example.Conteggo")
-         << notice.summary << notice.body << QStringList() << hints << -1;
+    const QDBusMessage call = notifyCall(notice.summary, notice.body);
     sending_ = true;
     auto* watcher = new QDBusPendingCallWatcher(bus_->asyncCall(call), &context_);
     QObject::connect(
@@ -71,6 +64,28 @@ void DesktopNotifier::send(Notice notice) {
                 send(*std::exchange(next_, std::nullopt));
             }
         });
+}
+
+QDBusMessage DesktopNotifier::notifyCall(const QString& summary, const QString& body) const {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    const QVariantMap hints{
+        {QStringLiteral("desktop-entry"), QStringLiteral("org.example.Conteggo")}};
+    call << QStringLiteral("Conteggo") << shownId_ << QStringLiteral("org.example.Conteggo")
+         << summary << body << QStringList() << hints << -1;
+    return call;
+}
+
+bool DesktopNotifier::notifyAndWait(const QString& summary, const QString& body) {
+    constexpr int kWaitMs = 2000;
+    if (!bus_) {
+        bus_ = desktopSessionBus();
+    }
+    return bus_->isConnected() &&
+           bus_->call(notifyCall(summary, body), QDBus::BlockWithGui, kWaitMs).type() ==
+               QDBusMessage::ReplyMessage;
 }
 
 }  // namespace conteggo

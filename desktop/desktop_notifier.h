@@ -32,6 +32,9 @@ class DesktopNotifier final : public Notifier {
 
     void notify(const QString& summary, const QString& body,
                 std::function<void()> unavailable) override;
+    // The same for a process about to end: waits, a second or two at most, until the service
+    // has taken the notice (the event loop runs meanwhile); false when none did.
+    bool notifyAndWait(const QString& summary, const QString& body);
     // No notice is on its way to the service.
     bool idle() const { return !sending_; }
 
@@ -42,6 +45,7 @@ class DesktopNotifier final : public Notifier {
         std::function<void()> unavailable;
     };
     void send(Notice notice);
+    QDBusMessage notifyCall(const QString& summary, const QString& body) const;
 
     std::optional<QDBusConnection> bus_;
     QObject context_;   // ties the replies' handling to this object's lifetime

@@ -98,7 +98,7 @@ int reportAnswer(Verb verb, VerbAnswer answer) {
     if (answer == VerbAnswer::Done) {
         return 0;
     }
-    reportLine(refusalText(verb, answer));
+    reportProblem(Problem::CommandRefused, refusalText(verb, answer));
     return 1;
 }
 
@@ -108,8 +108,9 @@ constexpr int kWaitMs = 10000;
 constexpr int kRetryPauseMs = 20;
 
 int notAnswering() {
-    reportLine(QCoreApplication::translate("conteggo::Delivery",
-                                           "la copia in esecuzione non ha risposto"));
+    reportProblem(Problem::CommandRefused,
+                  QCoreApplication::translate("conteggo::Delivery",
+                                              "la copia in esecuzione non ha risposto"));
     return 1;
 }
 
@@ -127,9 +128,10 @@ std::optional<int> handOver(InstanceLock& lock, const QString& socketPath, Verb 
             case InstanceLock::Outcome::Acquired:
                 if (verb == Verb::Stop || verb == Verb::Reset) {
                     lock.release();
-                    std::fprintf(stderr, "%s\n",
-                                 qPrintable(QCoreApplication::translate(
-                                     "conteggo::Delivery", "Conteggo non è in esecuzione")));
+                    const QString none = QCoreApplication::translate(
+                        "conteggo::Delivery", "Conteggo non è in esecuzione");
+                    std::fprintf(stderr, "%s\n", qPrintable(none));
+                    noticeProblem(Problem::CommandRefused, none);
                     return 1;
                 }
                 return std::nullopt;

@@ -42,8 +42,9 @@ QSet<QString>& failingFiles() {
 bool reportFailure(const QString& path, const QString& reason) {
     if (!failingFiles().contains(path)) {
         failingFiles().insert(path);
-        reportLine(QCoreApplication::translate("conteggo::StoredFile", "impossibile salvare %1: %2")
-                       .arg(shownPath(path), reason));
+        reportProblem(Problem::SaveFailed, QCoreApplication::translate("conteggo::StoredFile",
+                                                                       "impossibile salvare %1: %2")
+                                               .arg(shownPath(path), reason));
     }
     return false;
 }
@@ -137,14 +138,16 @@ void StoredFile::keepAside(const QString& what, const QString& why) {
             .arg(shownPath(path_), why);
     if (const std::optional<QString> kept = moveAside(whyNot)) {
         //: %1 is the line above; %2 the name the old file now has
-        reportLine(QCoreApplication::translate("conteggo::StoredFile",
-                                               "%1: il vecchio file è conservato come %2")
-                       .arg(line, shownPath(*kept)));
+        reportProblem(Problem::FileKeptAside,
+                      QCoreApplication::translate("conteggo::StoredFile",
+                                                  "%1: il vecchio file è conservato come %2")
+                          .arg(line, shownPath(*kept)));
     } else {
-        reportLine(QCoreApplication::translate(
-                       "conteggo::StoredFile",
-                       "%1 e non si può conservare a parte (%2): non sarà sostituito")
-                       .arg(line, whyNot));
+        reportProblem(Problem::FileKeptAside,
+                      QCoreApplication::translate(
+                          "conteggo::StoredFile",
+                          "%1 e non si può conservare a parte (%2): non sarà sostituito")
+                          .arg(line, whyNot));
     }
 }
 

@@ -131,7 +131,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>conteggo::Delivery</name>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="111"/>
+        <location filename="../instance/verb_channel.cpp" line="112"/>
         <source>la copia in esecuzione non ha risposto</source>
         <translation>the running copy did not answer</translation>
     </message>
@@ -141,7 +141,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <translation>Conteggo is not running</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="149"/>
+        <location filename="../instance/verb_channel.cpp" line="151"/>
         <source>il socket %1 appartiene a un altro utente</source>
         <translation>the socket %1 belongs to another user</translation>
     </message>
@@ -406,6 +406,27 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     </message>
 </context>
 <context>
+    <name>conteggo::ProblemNotices</name>
+    <message>
+        <location filename="../desktop/problem_notices.cpp" line="16"/>
+        <source>File non compreso, conservato a parte</source>
+        <extracomment>A desktop notification&apos;s title; its text names the file and where it went</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../desktop/problem_notices.cpp" line="20"/>
+        <source>Salvataggio non riuscito</source>
+        <extracomment>A desktop notification&apos;s title; its text names the file and the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../desktop/problem_notices.cpp" line="25"/>
+        <source>Comando non eseguito</source>
+        <extracomment>A desktop notification&apos;s title for a command from the menu or a shortcut (start, stop, reset...) that was refused; its text says why</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>conteggo::Program</name>
     <message>
         <location filename="../app/program.cpp" line="36"/>
@@ -422,7 +443,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>conteggo::ProgressBar</name>
     <message>
-        <location filename="../ui/progress_bar.cpp" line="41"/>
+        <location filename="../ui/progress_bar.cpp" line="44"/>
         <source>%1 di %2 secondi</source>
         <extracomment>A screen reader&apos;s description of the alarm&apos;s bar: %1 seconds counted of the interval&apos;s %2</extracomment>
         <translation>%1 of %2 seconds</translation>
@@ -479,44 +500,44 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <translation>cannot save %1: %2</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="52"/>
+        <location filename="../store/file_access.cpp" line="53"/>
         <source>è un collegamento simbolico di un altro utente</source>
         <translation>it is a symbolic link that belongs to another user</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="136"/>
+        <location filename="../store/file_access.cpp" line="137"/>
         <source>%1 non è stato compreso (%2)</source>
         <extracomment>%1 is the file&apos;s name, %2 why it could not be read or understood</extracomment>
         <translation>%1 was not understood (%2)</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="140"/>
+        <location filename="../store/file_access.cpp" line="142"/>
         <source>%1: il vecchio file è conservato come %2</source>
         <extracomment>%1 is the line above; %2 the name the old file now has</extracomment>
         <translation>%1: the old file is kept as %2</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="144"/>
+        <location filename="../store/file_access.cpp" line="147"/>
         <source>%1 e non si può conservare a parte (%2): non sarà sostituito</source>
         <translation>%1 and cannot be kept aside (%2): it will not be replaced</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="164"/>
+        <location filename="../store/file_access.cpp" line="167"/>
         <source>troppi file conservati</source>
         <translation>too many kept files</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="178"/>
+        <location filename="../store/file_access.cpp" line="181"/>
         <source>il file non compreso non si può conservare a parte (%1)</source>
         <translation>the file not understood cannot be kept aside (%1)</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="183"/>
+        <location filename="../store/file_access.cpp" line="186"/>
         <source>il vecchio %1 è conservato come %2</source>
         <translation>the old %1 is kept as %2</translation>
     </message>
     <message>
-        <location filename="../store/file_access.cpp" line="195"/>
+        <location filename="../store/file_access.cpp" line="198"/>
         <source>non è un file regolare</source>
         <translation>not a regular file</translation>
     </message>
@@ -622,47 +643,47 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
 <context>
     <name>conteggo::VerbServer</name>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="288"/>
+        <location filename="../instance/verb_channel.cpp" line="290"/>
         <source>comandi da riga di comando non disponibili: socket %1: %2</source>
         <translation>command-line commands not available: socket %1: %2</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="319"/>
+        <location filename="../instance/verb_channel.cpp" line="321"/>
         <source>connessione di un altro utente</source>
         <translation>a connection from another user</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="324"/>
+        <location filename="../instance/verb_channel.cpp" line="326"/>
         <source>troppe connessioni in attesa</source>
         <translation>too many waiting connections</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="335"/>
+        <location filename="../instance/verb_channel.cpp" line="337"/>
         <source>nessun messaggio in tempo</source>
         <translation>no message in time</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="354"/>
+        <location filename="../instance/verb_channel.cpp" line="356"/>
         <source>messaggio troppo lungo</source>
         <translation>message too long</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="378"/>
+        <location filename="../instance/verb_channel.cpp" line="380"/>
         <source>messaggio non valido</source>
         <translation>invalid message</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="388"/>
+        <location filename="../instance/verb_channel.cpp" line="390"/>
         <source>il comando non attende più la risposta</source>
         <translation>the command no longer waits for the answer</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="422"/>
+        <location filename="../instance/verb_channel.cpp" line="424"/>
         <source>connessione scartata: %1</source>
         <translation>connection dropped: %1</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="428"/>
+        <location filename="../instance/verb_channel.cpp" line="430"/>
         <source>connessioni scartate nell&apos;ultimo minuto: %1 (%2)</source>
         <translation>connections dropped in the last minute: %1 (%2)</translation>
     </message>

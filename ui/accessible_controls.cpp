@@ -32,6 +32,27 @@ class AccessiblePicture : public QAccessibleWidget {
     }
 };
 
+// The alarm's bar: a progress bar whose value and maximum, in seconds, a screen reader reads and
+// announces as it does any progress bar's. Qt's bridge lists increase and decrease actions
+// beside any value; they change nothing here.
+class AccessibleBar : public QAccessibleWidget, public QAccessibleValueInterface {
+  public:
+    explicit AccessibleBar(ProgressBar* bar) : QAccessibleWidget(bar, QAccessible::ProgressBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return static_cast<double>(bar()->value()); }
+    void setCurrentValue(const QVariant&) override {}  // the count decides it
+    QVariant maximumValue() const override { return static_cast<double>(bar()->maximum()); }
+    QVariant minimumValue() const override { return 0.0; }
+    QVariant minimumStepSize() const override { return 0.0; }
+
+  private:
+    const ProgressBar* bar() const { return static_cast<const ProgressBar*>(widget()); }
+};
+
 bool is(const QString& className, const QMetaObject& type) {
     return className == QLatin1String(type.className());
 }
@@ -43,10 +64,8 @@ QAccessibleInterface* accessibleControl(const QString& className, QObject* objec
     if (is(className, ClickableLabel::staticMetaObject)) {
         return new AccessiblePicture(static_cast<ClickableLabel*>(object));
     }
-    // The value goes in the description: Qt would offer a value interface as one to raise and
-    // lower, with actions that could do nothing.
     if (is(className, ProgressBar::staticMetaObject)) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::ProgressBar);
+        return new AccessibleBar(static_cast<ProgressBar*>(object));
     }
     return nullptr;
 }

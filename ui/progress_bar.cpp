@@ -1,5 +1,6 @@
 #include "progress_bar.h"
 
+#include <QAccessible>
 #include <QLocale>
 #include <QPainter>
 #include <QStyleOptionProgressBar>
@@ -32,8 +33,10 @@ void ProgressBar::setValue(float value) {
     }
 }
 
-// What a screen reader tells of the bar beside its name.
+// What a screen reader tells of the bar beside its name: its value, and the same in words.
 void ProgressBar::announce() {
+    QAccessibleValueChangeEvent changed(this, static_cast<double>(value_));
+    QAccessible::updateAccessibility(&changed);
     const QLocale locale;
     setAccessibleDescription(
         //: A screen reader's description of the alarm's bar: %1 seconds counted of the interval's

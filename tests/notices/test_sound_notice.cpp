@@ -2,28 +2,12 @@
 // service on a private session bus. What a played sound and a desktop without the service give
 // (nothing; one line on standard error) is the sound test's to check, with a real sound server.
 #include <QDBusConnection>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "canberra_player.h"
 #include "desktop_notifier.h"
-
-// Records the notices; a new one gets a new id, one that replaces another keeps its id.
-class FakeNotifications : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-  public:
-    QStringList summaries;
-    QList<uint> replaced;
-  public slots:
-    uint Notify(const QString&, uint replacesId, const QString&, const QString& summary,
-                const QString&, const QStringList&, const QVariantMap&, int) {
-        summaries << summary;
-        replaced << replacesId;
-        return replacesId != 0 ? replacesId : 100 + static_cast<uint>(summaries.size());
-    }
-};
+#include "fake_notifications.h"
 
 class TestSoundNotice : public QObject {
     Q_OBJECT
@@ -31,26 +15,16 @@ class TestSoundNotice : public QObject {
     void eachFailedSoundReplacesTheLastNotice() {
         QTemporaryDir dir;
         QDir::setCurrent(dir.path());
-        QProcess bus;
-        bus.start(QStringLiteral("dbus-daemon"),
-                  {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                   QStringLiteral("--print-address")});
-        QVERIFY2(bus.waitForStarted(), "needs dbus-daemon (package dbus)");
-        QTRY_VERIFY_WITH_TIMEOUT(bus.canReadLine(), 30000);
-        const QString address = QString::fromUtf8(bus.readLine()).trimmed();
-        FakeNotifications fake;
-        QDBusConnection service = QDBusConnection::connectToBus(address, QStringLiteral("fake"));
-        QVERIFY(service.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &fake,
-                                       QDBusConnection::ExportAllSlots));
-        QVERIFY(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
+        NotificationBus bus;
+        QVERIFY2(bus.start(), "needs dbus-daemon (package dbus)");
+        const FakeNotifications& fake = bus.fake;
 
         // A warning no sound can be read from (refused by the sound server, or by the lack of
         // one), then a ring whose file is missing, shown as the window shows the count.
         QFile garbage(QStringLiteral("suono1.wav"));
         QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("RIFF, but no sound"));
         garbage.close();
-        conteggo::DesktopNotifier notifier(
-            QDBusConnection::connectToBus(address, QStringLiteral("player")));
+        conteggo::DesktopNotifier notifier(bus.client("player"));
         conteggo::CanberraPlayer player({}, &notifier);
         for (const auto& [sound, count] :
              {std::pair(conteggo::Sound::Warning, QStringLiteral("0:04:00")),
@@ -62,8 +36,6 @@ class TestSoundNotice : public QObject {
                  (QStringList{QStringLiteral("Preavviso a 0:04:00: suono non riprodotto"),
                               QStringLiteral("Allarme a 5:00: suono non riprodotto")}));
         QCOMPARE(fake.replaced, (QList<uint>{0, 101}));
-        bus.kill();
-        bus.waitForFinished();
     }
 
     // Without a session bus, none is started for a notice: Qt's own would have D-Bus launch one
