@@ -411,19 +411,19 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <location filename="../desktop/problem_notices.cpp" line="16"/>
         <source>File non compreso, conservato a parte</source>
         <extracomment>A desktop notification&apos;s title; its text names the file and where it went</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>File not understood, set aside</translation>
     </message>
     <message>
         <location filename="../desktop/problem_notices.cpp" line="20"/>
         <source>Salvataggio non riuscito</source>
         <extracomment>A desktop notification&apos;s title; its text names the file and the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Could not save</translation>
     </message>
     <message>
         <location filename="../desktop/problem_notices.cpp" line="25"/>
         <source>Comando non eseguito</source>
         <extracomment>A desktop notification&apos;s title for a command from the menu or a shortcut (start, stop, reset...) that was refused; its text says why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Command not carried out</translation>
     </message>
 </context>
 <context>
