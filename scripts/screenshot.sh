@@ -3,8 +3,8 @@
 # docs/screenshot-alarm-off.png (first start, no files), docs/screenshot-alarm-on.png
 # (alarm every 5 minutes with a 1-minute warning, count at 1:02:05), and the alarm-on window
 # at 200 % (docs/screenshot-200-percent.png) and under the dark Adwaita style
-# (docs/screenshot-dark.png); then in English (-en) and Italian (-it) the alarm-on window, the
-# alarm dialog and the information window.
+# (docs/screenshot-dark.png); then the alarm dialog in each language the program speaks
+# (docs/screenshot-dialog-LANGUAGE.png) and the information window in Italian and English.
 # Usage: scripts/screenshot.sh
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -81,15 +81,25 @@ shot_env=(QT_SCALE_FACTOR=2)
 shoot screenshot-200-percent "${alarm_on[@]}"
 shot_env=(QT_STYLE_OVERRIDE=Adwaita-Dark)
 shoot screenshot-dark "${alarm_on[@]}"
-shot_env=()
-shoot screenshot-alarm-on-en "${alarm_on[@]}" # the Italian one is screenshot-alarm-on
-for language in it en; do
-    shot_env=()
-    [[ $language == en ]] && shot_env=(LANG=en_US.UTF-8)
-    title='^Imposta allarme$'
-    [[ $language == en ]] && title='^Set alarm$'
-    open_with=(76 52 "$title")
+# A text as the program shows it in LANGUAGE: its translation in the language's file.
+translated() {
+    [[ $2 == it ]] && { echo "$1"; return; }
+    /usr/bin/python3 - "$1" "$root/translations/conteggo_$2.ts" <<'PY'
+import sys, xml.etree.ElementTree as ET
+for message in ET.parse(sys.argv[2]).getroot().iter("message"):
+    if message.findtext("source") == sys.argv[1]:
+        print(message.findtext("translation"))
+        break
+PY
+}
+
+declare -A locale_of=([it]=it_IT [en]=en_US [de]=de_DE [fr]=fr_FR [es]=es_ES)
+for language in it en de fr es; do
+    shot_env=(LANGUAGE="$language" LANG="${locale_of[$language]}.UTF-8")
+    open_with=(76 52 "^$(translated "Imposta allarme" "$language")\$")
     shoot "screenshot-dialog-$language" "${alarm_on[@]}"
-    open_with=(18 18 '^INFO$')
-    shoot "screenshot-information-$language" "${alarm_on[@]}"
+    if [[ $language == it || $language == en ]]; then
+        open_with=(18 18 "^$(translated INFO "$language")\$")
+        shoot "screenshot-information-$language" "${alarm_on[@]}"
+    fi
 done
