@@ -143,6 +143,21 @@ else
     not_ok "it runs /usr/bin/conteggo in the home folder" "it runs $exe in $cwd"
 fi
 
+# A second start from the menu brings the copy that runs forward: no refusal box, no second
+# copy, the launcher's command ends.
+(cd "$elsewhere" && HOME=$home XDG_RUNTIME_DIR=$runtime exec gio launch "$desktop") \
+    >>"$top/launch.log" 2>&1
+one_copy_no_box() {
+    [[ $(pgrep -c -x conteggo) == 1 ]] &&
+        ! timeout 5 xdotool search --onlyvisible --name '^info$' >/dev/null 2>&1
+}
+if poll 10 one_copy_no_box; then
+    ok "a second start from the menu shows the copy that runs, and no refusal"
+else
+    not_ok "a second start from the menu shows the copy that runs, and no refusal" \
+        "$(pgrep -c -x conteggo) copies; launcher said: $(tr '\n' ' ' <"$top/launch.log")"
+fi
+
 kill -TERM "$app_pid"
 count_saved() { [[ $(cat "$home/conteggo.txt" 2>/dev/null) =~ ^[0-9]+$'\r'$ ]]; }
 if ! poll 10 gone "$app_pid"; then
