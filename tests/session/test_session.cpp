@@ -46,14 +46,6 @@ class TestSession : public QObject {
         QTest::newRow("stored alarm")
             << QByteArray("3725\r\n") << QByteArray("2460\r\n8715\r\n300\r\n60\r\n#TRUE#\r\n")
             << true << 300.0f << 125.0f << "1:02:05";
-        QTest::newRow("window above the screen")
-            << QByteArray("3725\r\n") << QByteArray("-15\r\n8715\r\n300\r\n60\r\n#TRUE#\r\n")
-            << false << 100.0f << 0.0f << "1:02:05";
-        QTest::newRow("interval rounding to 0 s")
-            << QByteArray("125\r\n") << QByteArray("15\r\n30\r\n0.4\r\n0\r\n#TRUE#\r\n") << true
-            << 0.4f << 0.0f << "0:02:05";
-        QTest::newRow("damaged files") << QByteArray("abc\r\n") << QByteArray("\x01\x02\xff,,")
-                                       << false << 100.0f << 0.0f << "0:00:00";
     }
     void startUp() {
         QFETCH(QByteArray, count);

@@ -23,9 +23,6 @@ class TestForm1 : public QObject {
         QTest::newRow("first run") << QByteArray() << QPoint(0, 0) << false;
         QTest::newRow("stored place and alarm")
             << QByteArray("2460\r\n8715\r\n300\r\n60\r\n#TRUE#\r\n") << QPoint(581, 164) << true;
-        QTest::newRow("window above the screen")
-            << QByteArray("-15\r\n8715\r\n300\r\n60\r\n#TRUE#\r\n") << QPoint(0, 0) << false;
-        QTest::newRow("only a top line") << QByteArray("500\r\n") << QPoint(33, 33) << false;
     }
     void startUp() {
         QFETCH(QByteArray, positions);
