@@ -11,7 +11,7 @@
     <message>
         <location filename="../desktop/canberra_player.cpp" line="55"/>
         <source>formato audio non riconosciuto</source>
-        <translation>audio format not recognised</translation>
+        <translation>unrecognised audio format</translation>
     </message>
     <message>
         <location filename="../desktop/canberra_player.cpp" line="58"/>
@@ -26,7 +26,7 @@
     <message>
         <location filename="../desktop/canberra_player.cpp" line="65"/>
         <source>server audio non disponibile</source>
-        <translation>sound server not available</translation>
+        <translation>sound server unavailable</translation>
     </message>
     <message>
         <location filename="../desktop/canberra_player.cpp" line="68"/>
@@ -41,22 +41,22 @@
     <message>
         <location filename="../desktop/canberra_player.cpp" line="98"/>
         <source>nessun server audio (%1)</source>
-        <translation>no sound server (%1)</translation>
+        <translation>no audio output (%1)</translation>
     </message>
     <message>
         <location filename="../desktop/canberra_player.cpp" line="147"/>
         <source>Preavviso a %1: suono non riprodotto</source>
-        <translation>Warning at %1: sound not played</translation>
+        <translation>Could not play the warning at %1</translation>
     </message>
     <message>
         <location filename="../desktop/canberra_player.cpp" line="151"/>
         <source>Allarme a %1: suono non riprodotto</source>
-        <translation>Alarm at %1: sound not played</translation>
+        <translation>Could not play the alarm at %1</translation>
     </message>
     <message>
         <location filename="../desktop/canberra_player.cpp" line="167"/>
         <source>suono non riprodotto: %1</source>
-        <translation>sound not played: %1</translation>
+        <translation>could not play a sound: %1</translation>
     </message>
 </context>
 <context>
@@ -80,24 +80,24 @@ Stato di uscita: 0 eseguito, 1 rifiutato o Conteggo non in esecuzione, 2 uso err
 </source>
         <translation>Usage: conteggo [--start | --stop | --toggle | --reset | --show]
 
-Without options, starts Conteggo. With a command, acts on the running copy:
-  --start    start the count
-  --stop     stop the count
-  --toggle   start the count if it is stopped, else stop it
-  --reset    reset the count to zero (only while stopped)
+With no option, starts Conteggo. With a command, acts on the running Conteggo:
+  --start    start the stopwatch
+  --stop     stop the stopwatch
+  --toggle   start the stopwatch if it is stopped, otherwise stop it
+  --reset    reset the stopwatch to zero (only while it is stopped)
   --show     bring the window to the front
   -h, --help     show this help
   -v, --version  show the version
-Also accepts the options common to Qt programs (-style, -platform, -session...).
+Also accepts the standard Qt options (-style, -platform, -session...).
 
 If Conteggo is not running, --start, --toggle and --show start it.
-Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
+Exit status: 0 done, 1 refused or Conteggo not running, 2 usage error.
 </translation>
     </message>
     <message>
         <location filename="../app/command_line.cpp" line="115"/>
         <source>Conteggo: %1 (conteggo --help per l&apos;aiuto)</source>
-        <translation>Conteggo: %1 (conteggo --help for help)</translation>
+        <translation>Conteggo: %1 (see conteggo --help)</translation>
     </message>
     <message>
         <location filename="../app/command_line.cpp" line="154"/>
@@ -133,7 +133,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../instance/verb_channel.cpp" line="112"/>
         <source>la copia in esecuzione non ha risposto</source>
-        <translation>the running copy did not answer</translation>
+        <translation>the running Conteggo did not respond</translation>
     </message>
     <message>
         <location filename="../instance/verb_channel.cpp" line="131"/>
@@ -143,27 +143,27 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../instance/verb_channel.cpp" line="151"/>
         <source>il socket %1 appartiene a un altro utente</source>
-        <translation>the socket %1 belongs to another user</translation>
+        <translation>socket %1 is owned by another user</translation>
     </message>
     <message>
         <location filename="../instance/verb_protocol.cpp" line="87"/>
         <source>il conteggo è in corso: fermalo prima di azzerarlo</source>
-        <translation>the count is running: stop it before resetting it</translation>
+        <translation>the stopwatch is running: stop it before resetting it</translation>
     </message>
     <message>
         <location filename="../instance/verb_protocol.h" line="37"/>
         <source>il conteggo è già in corso</source>
-        <translation>the count is already running</translation>
+        <translation>the stopwatch is already running</translation>
     </message>
     <message>
         <location filename="../instance/verb_protocol.h" line="39"/>
         <source>il conteggo è già fermo</source>
-        <translation>the count is already stopped</translation>
+        <translation>the stopwatch is already stopped</translation>
     </message>
     <message>
         <location filename="../instance/verb_protocol.h" line="41"/>
         <source>una finestra di Conteggo è aperta: chiudila e riprova</source>
-        <translation>a Conteggo window is open: close it and try again</translation>
+        <translation>a Conteggo dialog is open: close it and try again</translation>
     </message>
     <message>
         <location filename="../instance/verb_protocol.h" line="44"/>
@@ -182,7 +182,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <location filename="../ui/dialog.cpp" line="65"/>
         <source>Suono veramente?</source>
         <extracomment>The check box that switches the alarm on or off</extracomment>
-        <translation>Really sound?</translation>
+        <translation>Alarm on</translation>
     </message>
     <message>
         <location filename="../ui/dialog.cpp" line="67"/>
@@ -198,31 +198,31 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <location filename="../ui/dialog.cpp" line="74"/>
         <source>Ogni quanti minuti vuoi che suoni?</source>
         <extracomment>Beside the box for the alarm&apos;s interval, in minutes (more than 0, at most 120)</extracomment>
-        <translation>Every how many minutes should it sound?</translation>
+        <translation>minutes between alarms</translation>
     </message>
     <message>
         <location filename="../ui/dialog.cpp" line="77"/>
         <source>(solo quanto il timer è in funzione)</source>
         <extracomment>Under the check box: the alarm counts only the time during which the stopwatch runs</extracomment>
-        <translation>(only while the timer is running)</translation>
+        <translation>(only while the stopwatch runs)</translation>
     </message>
     <message>
         <location filename="../ui/dialog.cpp" line="82"/>
         <source>Con che anticipo?</source>
         <extracomment>Beside the box for the advance warning, in minutes before each ring</extracomment>
-        <translation>How early a warning?</translation>
+        <translation>minutes&apos; advance warning</translation>
     </message>
     <message>
         <location filename="../ui/dialog.cpp" line="112"/>
         <source>ERRORE</source>
         <extracomment>Title of the message box that refuses what was typed</extracomment>
-        <translation>ERROR</translation>
+        <translation>Invalid settings</translation>
     </message>
     <message>
         <location filename="../ui/dialog.h" line="26"/>
         <source>DATI ERRATI! (max 120)</source>
         <extracomment>Shown when OK finds an interval not above 0 or above 120 minutes, or an advance warning not below the interval</extracomment>
-        <translation>WRONG DATA! (max 120)</translation>
+        <translation>Check the numbers: alarms must be more than 0 and at most 120 minutes apart, and the advance warning must be shorter than the time between them.</translation>
     </message>
 </context>
 <context>
@@ -230,28 +230,28 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../desktop/display_check.cpp" line="99"/>
         <source>manca il plugin Wayland di Qt: installare il pacchetto qt6-wayland, oppure avviare il programma sotto XWayland (con DISPLAY impostato)</source>
-        <translation>Qt&apos;s Wayland plugin is missing: install the package qt6-wayland, or start the program under XWayland (with DISPLAY set)</translation>
+        <translation>Qt&apos;s Wayland plugin is missing: install the qt6-wayland package, or run the program under XWayland (with DISPLAY set)</translation>
     </message>
     <message>
         <location filename="../desktop/display_check.cpp" line="104"/>
         <source>impossibile aprire lo schermo Wayland &quot;%1&quot;</source>
-        <translation>cannot open the Wayland display &quot;%1&quot;</translation>
+        <translation>cannot open Wayland display &quot;%1&quot;</translation>
     </message>
     <message>
         <location filename="../desktop/display_check.cpp" line="109"/>
         <source>manca il plugin X11 di Qt: reinstallare il pacchetto libqt6gui6</source>
-        <translation>Qt&apos;s X11 plugin is missing: reinstall the package libqt6gui6</translation>
+        <translation>Qt&apos;s X11 plugin is missing: reinstall the libqt6gui6 package</translation>
     </message>
     <message>
         <location filename="../desktop/display_check.cpp" line="114"/>
         <location filename="../desktop/display_check.cpp" line="152"/>
         <source>impossibile aprire lo schermo &quot;%1&quot;</source>
-        <translation>cannot open the display &quot;%1&quot;</translation>
+        <translation>cannot open display &quot;%1&quot;</translation>
     </message>
     <message>
         <location filename="../desktop/display_check.cpp" line="118"/>
         <source>impossibile avviare la piattaforma grafica &quot;%1&quot; di Qt</source>
-        <translation>cannot start Qt&apos;s graphics platform &quot;%1&quot;</translation>
+        <translation>cannot start the Qt platform plugin &quot;%1&quot;</translation>
     </message>
     <message>
         <location filename="../desktop/display_check.cpp" line="145"/>
@@ -273,43 +273,43 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <location filename="../ui/form1_layout.cpp" line="68"/>
         <source>PRIMO/SECONDO PIANO</source>
         <extracomment>Tool tip of the eye button: keeps the window above all others, or lets it go behind them</extracomment>
-        <translation>FOREGROUND/BACKGROUND</translation>
+        <translation>Keep on top of other windows (on/off)</translation>
     </message>
     <message>
         <location filename="../ui/form1_layout.cpp" line="79"/>
         <source>FORMATO ORARIO (h:m:s / m:s)</source>
         <extracomment>Tool tip of the H/m button: the count as hours, minutes and seconds, or as total minutes and seconds</extracomment>
-        <translation>TIME FORMAT (h:m:s / m:s)</translation>
+        <translation>Switch time format (h:m:s / m:s)</translation>
     </message>
     <message>
         <location filename="../ui/form1_layout.cpp" line="82"/>
         <source>STOP / PAUSA</source>
         <extracomment>Tool tip of the stop button: stops the count, which the start button resumes</extracomment>
-        <translation>STOP / PAUSE</translation>
+        <translation>Pause the count</translation>
     </message>
     <message>
         <location filename="../ui/form1_layout.cpp" line="84"/>
         <source>PARTI / RIPARTI</source>
         <extracomment>Tool tip of the start button: starts the count, or resumes it</extracomment>
-        <translation>START / RESTART</translation>
+        <translation>Start or resume the count</translation>
     </message>
     <message>
         <location filename="../ui/form1_layout.cpp" line="87"/>
         <source>AZZERA</source>
         <extracomment>Tool tip of the clock button: sets the count back to 0:00:00</extracomment>
-        <translation>RESET</translation>
+        <translation>Reset the count to zero</translation>
     </message>
     <message>
         <location filename="../ui/form1_layout.cpp" line="90"/>
         <source>SUONO?</source>
         <extracomment>Tool tip of the speaker button while the alarm is on: opens its settings</extracomment>
-        <translation>SOUND?</translation>
+        <translation>Alarm settings</translation>
     </message>
     <message>
         <location filename="../ui/form1_layout.cpp" line="98"/>
         <source>INFO</source>
         <extracomment>Tool tip of the &quot;i&quot; that opens the information window</extracomment>
-        <translation>INFO</translation>
+        <translation>About Conteggo</translation>
     </message>
     <message>
         <location filename="../ui/form1_layout.cpp" line="180"/>
@@ -339,7 +339,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../ui/form1_layout.cpp" line="186"/>
         <source>Informazioni</source>
-        <translation>Information</translation>
+        <translation>About Conteggo</translation>
     </message>
     <message>
         <location filename="../ui/form1_layout.cpp" line="188"/>
@@ -350,17 +350,17 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../ui/form1_layout.cpp" line="189"/>
         <source>Avanzamento verso il prossimo suono</source>
-        <translation>Progress towards the next sound</translation>
+        <translation>Progress to the next alarm</translation>
     </message>
     <message>
         <location filename="../ui/form1_layout.cpp" line="197"/>
         <source>Formato: minuti e secondi</source>
-        <translation>Format: minutes and seconds</translation>
+        <translation>Time format: minutes and seconds</translation>
     </message>
     <message>
         <location filename="../ui/form1_layout.cpp" line="198"/>
         <source>Formato: ore, minuti e secondi</source>
-        <translation>Format: hours, minutes and seconds</translation>
+        <translation>Time format: hours, minutes and seconds</translation>
     </message>
     <message>
         <location filename="../ui/form1_layout.cpp" line="201"/>
@@ -376,12 +376,12 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <location filename="../ui/form1_layout.cpp" line="205"/>
         <source>Allarme attivo, %1: impostazioni</source>
         <extracomment>A screen reader&apos;s name of the speaker button; %1 is &quot;every minute&quot; or &quot;every N minutes&quot;</extracomment>
-        <translation>Alarm on, %1: settings</translation>
+        <translation>Alarm settings: on, %1</translation>
     </message>
     <message>
         <location filename="../ui/form1_layout.cpp" line="206"/>
         <source>Allarme spento: impostazioni</source>
-        <translation>Alarm off: settings</translation>
+        <translation>Alarm settings: off</translation>
     </message>
 </context>
 <context>
@@ -389,12 +389,12 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../instance/instance_lock.cpp" line="73"/>
         <source>impossibile creare il file di blocco %1: %2</source>
-        <translation>cannot create the lock file %1: %2</translation>
+        <translation>cannot create lock file %1: %2</translation>
     </message>
     <message>
         <location filename="../instance/instance_lock.cpp" line="76"/>
         <source>al suo posto c&apos;è qualcos&apos;altro</source>
-        <translation>something else is in its place</translation>
+        <translation>something else already has that name</translation>
     </message>
 </context>
 <context>
@@ -411,7 +411,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <location filename="../desktop/problem_notices.cpp" line="16"/>
         <source>File non compreso, conservato a parte</source>
         <extracomment>A desktop notification&apos;s title; its text names the file and where it went</extracomment>
-        <translation>File not understood, set aside</translation>
+        <translation>Unreadable file set aside</translation>
     </message>
     <message>
         <location filename="../desktop/problem_notices.cpp" line="20"/>
@@ -423,7 +423,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <location filename="../desktop/problem_notices.cpp" line="25"/>
         <source>Comando non eseguito</source>
         <extracomment>A desktop notification&apos;s title for a command from the menu or a shortcut (start, stop, reset...) that was refused; its text says why</extracomment>
-        <translation>Command not carried out</translation>
+        <translation>Command refused</translation>
     </message>
 </context>
 <context>
@@ -432,7 +432,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
         <location filename="../app/program.cpp" line="36"/>
         <source>info</source>
         <extracomment>Title of the box that tells a second copy the program already runs</extracomment>
-        <translation>info</translation>
+        <translation>Conteggo</translation>
     </message>
     <message>
         <location filename="../app/program.cpp" line="37"/>
@@ -454,12 +454,12 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../instance/runtime_path.cpp" line="25"/>
         <source>non è un percorso assoluto</source>
-        <translation>not an absolute path</translation>
+        <translation>it is not an absolute path</translation>
     </message>
     <message>
         <location filename="../instance/runtime_path.cpp" line="29"/>
         <source>percorso troppo lungo per un socket</source>
-        <translation>path too long for a socket</translation>
+        <translation>the path is too long for a socket</translation>
     </message>
     <message>
         <location filename="../instance/runtime_path.cpp" line="37"/>
@@ -469,12 +469,12 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../instance/runtime_path.cpp" line="41"/>
         <source>non è una cartella</source>
-        <translation>not a folder</translation>
+        <translation>it is not a folder</translation>
     </message>
     <message>
         <location filename="../instance/runtime_path.cpp" line="44"/>
         <source>appartiene a un altro utente</source>
-        <translation>it belongs to another user</translation>
+        <translation>it is owned by another user</translation>
     </message>
     <message>
         <location filename="../instance/runtime_path.cpp" line="48"/>
@@ -484,12 +484,12 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../instance/runtime_path.cpp" line="70"/>
         <source>cartella per l&apos;istanza non utilizzabile %1: %2</source>
-        <translation>unusable instance folder %1: %2</translation>
+        <translation>cannot use runtime folder %1: %2</translation>
     </message>
     <message>
         <location filename="../instance/runtime_path.cpp" line="85"/>
         <source>XDG_RUNTIME_DIR non usata (%1: %2)</source>
-        <translation>XDG_RUNTIME_DIR not used (%1: %2)</translation>
+        <translation>ignoring XDG_RUNTIME_DIR (%1: %2)</translation>
     </message>
 </context>
 <context>
@@ -497,49 +497,49 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../store/file_access.cpp" line="45"/>
         <source>impossibile salvare %1: %2</source>
-        <translation>cannot save %1: %2</translation>
+        <translation>could not save %1: %2</translation>
     </message>
     <message>
         <location filename="../store/file_access.cpp" line="53"/>
         <source>è un collegamento simbolico di un altro utente</source>
-        <translation>it is a symbolic link that belongs to another user</translation>
+        <translation>it is a symbolic link owned by another user</translation>
     </message>
     <message>
         <location filename="../store/file_access.cpp" line="137"/>
         <source>%1 non è stato compreso (%2)</source>
         <extracomment>%1 is the file&apos;s name, %2 why it could not be read or understood</extracomment>
-        <translation>%1 was not understood (%2)</translation>
+        <translation>could not read %1 (%2)</translation>
     </message>
     <message>
         <location filename="../store/file_access.cpp" line="142"/>
         <source>%1: il vecchio file è conservato come %2</source>
         <extracomment>%1 is the line above; %2 the name the old file now has</extracomment>
-        <translation>%1: the old file is kept as %2</translation>
+        <translation>%1; the old file has been renamed to %2</translation>
     </message>
     <message>
         <location filename="../store/file_access.cpp" line="147"/>
         <source>%1 e non si può conservare a parte (%2): non sarà sostituito</source>
-        <translation>%1 and cannot be kept aside (%2): it will not be replaced</translation>
+        <translation>%1, and it could not be set aside (%2), so it will not be overwritten</translation>
     </message>
     <message>
         <location filename="../store/file_access.cpp" line="167"/>
         <source>troppi file conservati</source>
-        <translation>too many kept files</translation>
+        <translation>too many files already set aside</translation>
     </message>
     <message>
         <location filename="../store/file_access.cpp" line="181"/>
         <source>il file non compreso non si può conservare a parte (%1)</source>
-        <translation>the file not understood cannot be kept aside (%1)</translation>
+        <translation>the unreadable file could not be set aside (%1)</translation>
     </message>
     <message>
         <location filename="../store/file_access.cpp" line="186"/>
         <source>il vecchio %1 è conservato come %2</source>
-        <translation>the old %1 is kept as %2</translation>
+        <translation>the old %1 has been renamed to %2</translation>
     </message>
     <message>
         <location filename="../store/file_access.cpp" line="198"/>
         <source>non è un file regolare</source>
-        <translation>not a regular file</translation>
+        <translation>it is not a regular file</translation>
     </message>
     <message>
         <location filename="../store/file_replace.cpp" line="103"/>
@@ -549,7 +549,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../store/file_replace.cpp" line="132"/>
         <source>la cartella non si può sincronizzare (%1)</source>
-        <translation>the folder could not be synced (%1)</translation>
+        <translation>the folder could not be synced to disk (%1)</translation>
     </message>
 </context>
 <context>
@@ -587,7 +587,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../store/system_error.cpp" line="26"/>
         <source>spazio esaurito sul disco</source>
-        <translation>no space left on the disk</translation>
+        <translation>the disk is full</translation>
     </message>
     <message>
         <location filename="../store/system_error.cpp" line="29"/>
@@ -612,7 +612,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../store/system_error.cpp" line="39"/>
         <source>in uso</source>
-        <translation>in use</translation>
+        <translation>it is in use</translation>
     </message>
     <message>
         <location filename="../store/system_error.cpp" line="42"/>
@@ -632,7 +632,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../store/system_error.cpp" line="49"/>
         <source>su un altro file system</source>
-        <translation>on another file system</translation>
+        <translation>it is on another file system</translation>
     </message>
     <message>
         <location filename="../store/system_error.cpp" line="51"/>
@@ -645,22 +645,22 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../instance/verb_channel.cpp" line="290"/>
         <source>comandi da riga di comando non disponibili: socket %1: %2</source>
-        <translation>command-line commands not available: socket %1: %2</translation>
+        <translation>command-line control unavailable: socket %1: %2</translation>
     </message>
     <message>
         <location filename="../instance/verb_channel.cpp" line="321"/>
         <source>connessione di un altro utente</source>
-        <translation>a connection from another user</translation>
+        <translation>it came from another user</translation>
     </message>
     <message>
         <location filename="../instance/verb_channel.cpp" line="326"/>
         <source>troppe connessioni in attesa</source>
-        <translation>too many waiting connections</translation>
+        <translation>too many connections waiting</translation>
     </message>
     <message>
         <location filename="../instance/verb_channel.cpp" line="337"/>
         <source>nessun messaggio in tempo</source>
-        <translation>no message in time</translation>
+        <translation>no message received in time</translation>
     </message>
     <message>
         <location filename="../instance/verb_channel.cpp" line="356"/>
@@ -675,7 +675,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../instance/verb_channel.cpp" line="390"/>
         <source>il comando non attende più la risposta</source>
-        <translation>the command no longer waits for the answer</translation>
+        <translation>the command stopped waiting for an answer</translation>
     </message>
     <message>
         <location filename="../instance/verb_channel.cpp" line="424"/>
@@ -693,32 +693,32 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 wrong usage.
     <message>
         <location filename="../ui/infomio.cpp" line="17"/>
         <source>INFO</source>
-        <translation>INFO</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <location filename="../ui/infomio.cpp" line="30"/>
         <source>Un cronometro per il tuo lavoro</source>
-        <translation>A stopwatch for your work</translation>
+        <translation>A stopwatch for timing your work</translation>
     </message>
     <message>
         <location filename="../ui/infomio.cpp" line="34"/>
         <source>COME FUNZIONA:</source>
-        <translation>HOW IT WORKS:</translation>
+        <translation>How it works:</translation>
     </message>
     <message>
         <location filename="../ui/infomio.cpp" line="35"/>
         <source>Il tempo viene salvato automaticamente nel file conteggo.txt ogni 30 secondi o quando lo si ferma o lo si azzera o quando si esce.</source>
-        <translation>The time is saved automatically in the file conteggo.txt every 30 seconds, when it is stopped or reset, and on exit.</translation>
+        <translation>The time is saved automatically to conteggo.txt every 30 seconds, and whenever you stop, reset or quit.</translation>
     </message>
     <message>
         <location filename="../ui/infomio.cpp" line="38"/>
         <source>La posizione e l&apos;allarme vengono salvati nel file timerpos.txt quando si esce.</source>
-        <translation>The position and the alarm are saved in the file timerpos.txt on exit.</translation>
+        <translation>The window position and the alarm settings are saved to timerpos.txt when you quit.</translation>
     </message>
     <message>
         <location filename="../ui/infomio.cpp" line="41"/>
         <source>Simbolo delle informazioni</source>
-        <translation>Information symbol</translation>
+        <translation>Information icon</translation>
     </message>
 </context>
 </TS>
