@@ -85,7 +85,7 @@ std::optional<VerbAnswer> answerFromWord(QByteArrayView word) {
 QString refusalText(Verb verb, VerbAnswer answer) {
     if (verb == Verb::Reset && answer == VerbAnswer::Running) {
         return QCoreApplication::translate("conteggo::Delivery",
-                                           "il conteggo è in corso: fermalo prima di azzerarlo");
+                                           "il conteggio è in corso: fermalo prima di azzerarlo");
     }
     const char* refusal = spelling(answer).refusal;
     return refusal != nullptr ? QCoreApplication::translate("conteggo::Delivery", refusal)

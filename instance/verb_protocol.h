@@ -34,9 +34,9 @@ struct AnswerSpelling {
 inline constexpr std::array<AnswerSpelling, 5> kAnswers{{
     {VerbAnswer::Done, "ok", nullptr},
     {VerbAnswer::Running, "running",
-     QT_TRANSLATE_NOOP("conteggo::Delivery", "il conteggo è già in corso")},
+     QT_TRANSLATE_NOOP("conteggo::Delivery", "il conteggio è già in corso")},
     {VerbAnswer::Stopped, "stopped",
-     QT_TRANSLATE_NOOP("conteggo::Delivery", "il conteggo è già fermo")},
+     QT_TRANSLATE_NOOP("conteggo::Delivery", "il conteggio è già fermo")},
     {VerbAnswer::ModalOpen, "modal",
      QT_TRANSLATE_NOOP("conteggo::Delivery",
                        "una finestra di Conteggo è aperta: chiudila e riprova")},

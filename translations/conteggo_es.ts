@@ -66,10 +66,10 @@
         <source>Uso: conteggo [--start | --stop | --toggle | --reset | --show]
 
 Senza opzioni avvia Conteggo. Con un comando agisce sulla copia in esecuzione:
-  --start    avvia il conteggo
-  --stop     ferma il conteggo
-  --toggle   avvia il conteggo se è fermo, altrimenti lo ferma
-  --reset    azzera il conteggo (solo se è fermo)
+  --start    avvia il conteggio
+  --stop     ferma il conteggio
+  --toggle   avvia il conteggio se è fermo, altrimenti lo ferma
+  --reset    azzera il conteggio (solo se è fermo)
   --show     porta la finestra in primo piano
   -h, --help     mostra questo aiuto
   -v, --version  mostra la versione
@@ -147,17 +147,17 @@ Estado de salida: 0 hecho, 1 rechazado o Conteggo no iniciado, 2 uso incorrecto.
     </message>
     <message>
         <location filename="../instance/verb_protocol.cpp" line="87"/>
-        <source>il conteggo è in corso: fermalo prima di azzerarlo</source>
+        <source>il conteggio è in corso: fermalo prima di azzerarlo</source>
         <translation>el cronómetro está en marcha: deténgalo antes de ponerlo a cero</translation>
     </message>
     <message>
         <location filename="../instance/verb_protocol.h" line="37"/>
-        <source>il conteggo è già in corso</source>
+        <source>il conteggio è già in corso</source>
         <translation>el cronómetro ya está en marcha</translation>
     </message>
     <message>
         <location filename="../instance/verb_protocol.h" line="39"/>
-        <source>il conteggo è già fermo</source>
+        <source>il conteggio è già fermo</source>
         <translation>el cronómetro ya está detenido</translation>
     </message>
     <message>
