@@ -81,25 +81,29 @@ shot_env=(QT_SCALE_FACTOR=2)
 shoot screenshot-200-percent "${alarm_on[@]}"
 shot_env=(QT_STYLE_OVERRIDE=Adwaita-Dark)
 shoot screenshot-dark "${alarm_on[@]}"
-# A text as the program shows it in LANGUAGE: its translation in the language's file.
-translated() {
-    [[ $2 == it ]] && { echo "$1"; return; }
-    /usr/bin/python3 - "$1" "$root/translations/conteggo_$2.ts" <<'PY'
-import sys, xml.etree.ElementTree as ET
-for message in ET.parse(sys.argv[2]).getroot().iter("message"):
-    if message.findtext("source") == sys.argv[1]:
-        print(message.findtext("translation"))
-        break
+# title_of CONTEXT TEXT LANGUAGE: a pattern for xdotool of the text as the program shows it in
+# LANGUAGE, from the language's translation file; letters beyond ASCII (which xdotool's patterns
+# take byte by byte) and signs stand for anything.
+title_of() {
+    /usr/bin/python3 - "$@" "$root/translations/conteggo_$3.ts" <<'PY'
+import re, sys, xml.etree.ElementTree as ET
+context, text, language, file = sys.argv[1:5]
+if language != "it":
+    for found in ET.parse(file).getroot().iter("context"):
+        for message in found.iter("message"):
+            if found.findtext("name") == context and message.findtext("source") == text:
+                text = message.findtext("translation")
+print("^" + re.sub(r"[^A-Za-z0-9 ]+", ".*", text) + "$")
 PY
 }
 
 declare -A locale_of=([it]=it_IT [en]=en_US [de]=de_DE [fr]=fr_FR [es]=es_ES)
 for language in it en de fr es; do
     shot_env=(LANGUAGE="$language" LANG="${locale_of[$language]}.UTF-8")
-    open_with=(76 52 "^$(translated "Imposta allarme" "$language")\$")
+    open_with=(76 52 "$(title_of conteggo::Dialog "Imposta allarme" "$language")")
     shoot "screenshot-dialog-$language" "${alarm_on[@]}"
     if [[ $language == it || $language == en ]]; then
-        open_with=(18 18 "^$(translated INFO "$language")\$")
+        open_with=(18 18 "$(title_of conteggo::infomio INFO "$language")")
         shoot "screenshot-information-$language" "${alarm_on[@]}"
     fi
 done
