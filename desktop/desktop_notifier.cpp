@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QFile>
@@ -22,9 +23,26 @@ void DesktopNotifier::notify(const QString& summary, const QString& body,
     }
 }
 
+namespace {
+// A connection of the notifier's own, closed with it: Qt's shared one would live on into the
+// process's end, where its thread may still be reading a late reply.
+const QString kConnectionName = QStringLiteral("conteggo-notices");
+}  // namespace
+
+DesktopNotifier::~DesktopNotifier() {
+    if (bus_ && bus_->name() == kConnectionName) {
+        bus_.reset();
+        QDBusConnection::disconnectFromBus(kConnectionName);
+    }
+}
+
 QDBusConnection desktopSessionBus() {
+    // D-Bus's own types registered here, before its thread reads the bus's first messages: Qt
+    // 6.4 registers them on first use, and its thread and ours racing to do it makes the
+    // reading thread complain of invalid types.
+    QDBusMetaType::signatureToMetaType("s");
     if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
-        return QDBusConnection::sessionBus();
+        return QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnectionName);
     }
     // Where a systemd session keeps it when the variable is not passed on (a copy started
     // from cron or a shell).
@@ -33,7 +51,7 @@ QDBusConnection desktopSessionBus() {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") &&
         ::stat(QFile::encodeName(socket).constData(), &info) == 0 && S_ISSOCK(info.st_mode)) {
         return QDBusConnection::connectToBus(QStringLiteral("unix:path=") + socket,
-                                             QStringLiteral("conteggo-session"));
+                                             kConnectionName);
     }
     return QDBusConnection(QStringLiteral("conteggo-no-bus"));  // never connected
 }

@@ -29,6 +29,9 @@ class DesktopNotifier final : public Notifier {
   public:
     DesktopNotifier() = default;
     explicit DesktopNotifier(QDBusConnection bus) : bus_(std::move(bus)) {}
+    ~DesktopNotifier() override;
+    DesktopNotifier(const DesktopNotifier&) = delete;
+    DesktopNotifier& operator=(const DesktopNotifier&) = delete;
 
     void notify(const QString& summary, const QString& body,
                 std::function<void()> unavailable) override;
