@@ -54,16 +54,15 @@ class TestProblemNotices : public QObject {
     void aCommandsRefusal() {
         QFETCH(bool, terminal);
         int controller = -1;
-        int errorOutput = -1;
-        QVERIFY(::openpty(&controller, &errorOutput, nullptr, nullptr, nullptr) == 0);
-        if (!terminal) {
-            ::close(errorOutput);
-            errorOutput = ::dup(STDOUT_FILENO);
-        }
+        int terminalEnd = -1;
+        int pipeEnds[2] = {-1, -1};
+        QVERIFY(::openpty(&controller, &terminalEnd, nullptr, nullptr, nullptr) == 0);
+        QVERIFY(::pipe(pipeEnds) == 0);
         conteggo::DesktopNotifier notifier(bus_.client("command"));
-        conteggo::tellProblemsOfACommand(notifier, errorOutput);
-        ::close(errorOutput);
-        ::close(controller);
+        conteggo::tellProblemsOfACommand(notifier, terminal ? terminalEnd : pipeEnds[1]);
+        for (const int fd : {controller, terminalEnd, pipeEnds[0], pipeEnds[1]}) {
+            ::close(fd);
+        }
         const qsizetype before = bus_.fake.summaries.size();
         conteggo::noticeProblem(conteggo::Problem::CommandRefused, QStringLiteral("rifiutato"));
         QCOMPARE(bus_.fake.summaries.size() - before, terminal ? 0 : 1);
