@@ -145,6 +145,14 @@ QString prepareDisplay(const QString& platformOption, const QString& displayOpti
                        : QCoreApplication::translate("conteggo::Display",
                                                      "nessuno schermo: DISPLAY non è impostato");
     }
+    // Without Wayland beside it there is no choice to make: Qt connects, and the start guard
+    // tells a failure as this check would, one connection to the X server the less at each start.
+    if (!wayland && displayOption.isEmpty()) {
+        if (chosen.isEmpty()) {
+            qputenv("QT_QPA_PLATFORM", "xcb");
+        }
+        return {};
+    }
     if (!canOpenX11(x11)) {
         if (chosen.isEmpty() && wayland) {
             return {};  // no X server beside Wayland: Qt's own choice will do

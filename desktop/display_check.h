@@ -7,8 +7,9 @@ namespace conteggo {
 // Chooses Qt's platform before the application object exists: X11 on a Wayland session that
 // also has an X display (only X11 lets the window be placed and kept on top), unless the user
 // chose one (QT_QPA_PLATFORM, or Qt's -platform option given as `platformOption`). The X
-// display is DISPLAY, or Qt's -display option. Returns an error text when no display can be
-// opened at all, else an empty text.
+// display is DISPLAY, or Qt's -display option. Returns an error text when it is clear before Qt
+// starts that no display can be opened, else an empty text (Qt's own failure to connect is
+// then told by PlatformStartGuard).
 QString prepareDisplay(const QString& platformOption = {}, const QString& displayOption = {});
 
 // From its making until release(), a Qt platform that cannot start (no plugin for it, as on a
