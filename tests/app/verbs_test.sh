@@ -25,29 +25,43 @@ new_work() {
     printf '5\r\n' >"$work/conteggo.txt"
 }
 
-# run_verb WORD: `conteggo --WORD` as a command in the working folder; its exit status into
-# $vstatus, its standard error into $verr.
-vstatus="" verr=""
+# run_verb WORD [STEM]: `conteggo --WORD` as a command in the working folder; its exit status
+# into $vstatus (and its own), its output into $top/STEM.out and .err (STEM: verb).
+vstatus="" verr="" vstem=verb
 run_verb() {
-    (cd "$work" && exec timeout -k 2 20 "$app" "--$1" >"$top/verb.out" 2>"$top/verb.err")
+    vstem=${2:-verb}
+    (cd "$work" && exec timeout -k 2 20 "$app" "--$1" >"$top/$vstem.out" 2>"$top/$vstem.err")
     vstatus=$?
-    verr=$(<"$top/verb.err")
+    verr=$(<"$top/$vstem.err")
+    return "$vstatus"
+}
+
+# verb_waited PID STEM: what `run_verb WORD STEM &`, started as PID, ended with.
+verb_waited() {
+    wait "$1"
+    vstatus=$? vstem=$2
+    verr=$(<"$top/$vstem.err")
 }
 
 # verb_gives WORD STATUS [TEXT]: the command ends with STATUS: 0 silently, 1 with one line
 # holding TEXT.
 verb_gives() {
     run_verb "$1"
-    if [[ $vstatus != "$2" ]]; then
-        why="exit status $vstatus, not $2 (${verr//$'\n'/ })"
+    verb_ended "$2" "${3:-}"
+}
+
+# verb_ended STATUS [TEXT]: the last command judged as verb_gives says.
+verb_ended() {
+    if [[ $vstatus != "$1" ]]; then
+        why="exit status $vstatus, not $1 (${verr//$'\n'/ })"
         return 1
     fi
-    if (($2 == 0)); then
-        [[ -z $verr && ! -s $top/verb.out ]] && return 0
-        why="it printed: $verr$(<"$top/verb.out")"
+    if (($1 == 0)); then
+        [[ -z $verr && ! -s $top/$vstem.out ]] && return 0
+        why="it printed: $verr$(<"$top/$vstem.out")"
         return 1
     fi
-    [[ $(grep -c '' "$top/verb.err") == 1 && $verr == *"$3"* ]] && return 0
+    [[ $(grep -c '' "$top/$vstem.err") == 1 && $verr == *"$2"* ]] && return 0
     why="standard error: ${verr//$'\n'/ | }"
     return 1
 }
@@ -208,12 +222,15 @@ waits_on_socket() { (($(find "/proc/$1/fd" -lname 'socket:*' 2>/dev/null | wc -l
 # so and start nothing; a verb they gave up on never happens later; a command waiting for it
 # ends on SIGTERM (143; ignoring it would end the wait with 1).
 frozen_copy() {
-    local name="frozen copy" waiting ended
+    local name="frozen copy" toggling showing waiting ended
     new_work
     expect "$name: window" -- running_copy || return
     kill -STOP "$started"
-    expect "$name: --toggle is not answered" -- verb_gives toggle 1 "non ha risposto"
-    expect "$name: --show starts no other copy" -- verb_gives show 1 "non ha risposto"
+    # The three commands wait for it side by side: one deadline for all.
+    run_verb toggle toggle &
+    toggling=$!
+    run_verb show show &
+    showing=$!
     (cd "$work" && exec "$app" --stop 2>/dev/null) &
     waiting=$!
     poll 10 waits_on_socket "$waiting"
@@ -221,6 +238,10 @@ frozen_copy() {
     wait "$waiting"
     ended=$?
     expect "$name: a waiting command ends on SIGTERM" -- saying "status $ended" test $ended -eq 143
+    verb_waited "$toggling" toggle
+    expect "$name: --toggle is not answered" -- verb_ended 1 "non ha risposto"
+    verb_waited "$showing" show
+    expect "$name: --show starts no other copy" -- verb_ended 1 "non ha risposto"
     kill -CONT "$started"
     expect "$name: resumed, it answers" -- verb_gives show 0
     # Owned by test_verb_server (a sender that has gone, a verb past its deadline).
