@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "descriptor.h"
 #include "instance_lock.h"
 #include "report_line.h"
 #include "system_error.h"
@@ -29,23 +30,6 @@ namespace {
 
 // The waits are cut into slices this long, so that a termination signal ends them at once.
 constexpr qint64 kSliceMs = 100;
-
-// A descriptor closed however the function that holds it ends.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 std::optional<sockaddr_un> socketAddress(const QString& path) {
     sockaddr_un address{};

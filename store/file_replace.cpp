@@ -11,8 +11,8 @@
 #include <QRandomGenerator>
 #include <cerrno>
 #include <cstdio>
-#include <utility>
 
+#include "descriptor.h"
 #include "system_error.h"
 
 namespace conteggo {
@@ -25,26 +25,6 @@ constexpr int kMaxTemporaryNames = 100;
 QString translated(const char* text) {
     return QCoreApplication::translate("conteggo::StoredFile", text);
 }
-
-// A descriptor closed however the replacement ends.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    // Closes it now; false with errno set when the system reports an error (NFS and quotas
-    // report write errors only here). The descriptor is gone either way.
-    bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
-
-  private:
-    int fd_;
-};
 
 // The new file takes the old one's owner and group, so that a run as root (or as another
 // member of the file's group) does not take the user's files away. A new file made by root
