@@ -142,16 +142,18 @@ void CanberraPlayer::failed(Sound sound, const QString& countText, const QString
         reportOnce(why);
         return;
     }
-    const QString summary =
-        sound == Sound::Warning
-            ? QCoreApplication::translate("conteggo::CanberraPlayer",
-                                          //: A desktop notification; %1 is the count as the window
-                                          //: showed it when the advance warning was due (0:04:00)
-                                          "Preavviso a %1: suono non riprodotto")
-            : QCoreApplication::translate("conteggo::CanberraPlayer",
-                                          //: A desktop notification; %1 is the count as the window
-                                          //: showed it when the alarm was due (0:05:00)
-                                          "Allarme a %1: suono non riprodotto");
+    QString summary;
+    if (sound == Sound::Warning) {
+        //: A desktop notification; %1 is the count as the window showed it when the advance
+        //: warning was due (0:04:00)
+        summary = QCoreApplication::translate("conteggo::CanberraPlayer",
+                                              "Preavviso a %1: suono non riprodotto");
+    } else {
+        //: A desktop notification; %1 is the count as the window showed it when the alarm was
+        //: due (0:05:00)
+        summary = QCoreApplication::translate("conteggo::CanberraPlayer",
+                                              "Allarme a %1: suono non riprodotto");
+    }
     notifier_->notify(summary.arg(countText), why,
                       [alive = QPointer<QObject>(&receiver_), this, why] {
                           if (alive) {

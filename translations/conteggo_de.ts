@@ -44,17 +44,19 @@
         <translation>keine Audioausgabe (%1)</translation>
     </message>
     <message>
-        <location filename="../desktop/canberra_player.cpp" line="147"/>
+        <location filename="../desktop/canberra_player.cpp" line="149"/>
         <source>Preavviso a %1: suono non riprodotto</source>
+        <extracomment>A desktop notification; %1 is the count as the window showed it when the advance warning was due (0:04:00)</extracomment>
         <translation>Vorwarnung bei %1 konnte nicht abgespielt werden</translation>
     </message>
     <message>
-        <location filename="../desktop/canberra_player.cpp" line="151"/>
+        <location filename="../desktop/canberra_player.cpp" line="154"/>
         <source>Allarme a %1: suono non riprodotto</source>
+        <extracomment>A desktop notification; %1 is the count as the window showed it when the alarm was due (0:05:00)</extracomment>
         <translation>Alarm bei %1 konnte nicht abgespielt werden</translation>
     </message>
     <message>
-        <location filename="../desktop/canberra_player.cpp" line="167"/>
+        <location filename="../desktop/canberra_player.cpp" line="169"/>
         <source>suono non riprodotto: %1</source>
         <translation>Ton konnte nicht abgespielt werden: %1</translation>
     </message>
@@ -131,17 +133,17 @@ Exit-Status: 0 ausgeführt, 1 abgelehnt oder Conteggo läuft nicht, 2 falscher A
 <context>
     <name>conteggo::Delivery</name>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="112"/>
+        <location filename="../instance/verb_channel.cpp" line="96"/>
         <source>la copia in esecuzione non ha risposto</source>
         <translation>das laufende Conteggo hat nicht geantwortet</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="131"/>
+        <location filename="../instance/verb_channel.cpp" line="115"/>
         <source>Conteggo non è in esecuzione</source>
         <translation>Conteggo läuft nicht</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="151"/>
+        <location filename="../instance/verb_channel.cpp" line="135"/>
         <source>il socket %1 appartiene a un altro utente</source>
         <translation>Socket %1 gehört einem anderen Benutzer</translation>
     </message>
@@ -244,7 +246,7 @@ Exit-Status: 0 ausgeführt, 1 abgelehnt oder Conteggo läuft nicht, 2 falscher A
     </message>
     <message>
         <location filename="../desktop/display_check.cpp" line="114"/>
-        <location filename="../desktop/display_check.cpp" line="152"/>
+        <location filename="../desktop/display_check.cpp" line="160"/>
         <source>impossibile aprire lo schermo &quot;%1&quot;</source>
         <translation>Display „%1“ kann nicht geöffnet werden</translation>
     </message>
@@ -542,12 +544,12 @@ Exit-Status: 0 ausgeführt, 1 abgelehnt oder Conteggo läuft nicht, 2 falscher A
         <translation>ist keine reguläre Datei</translation>
     </message>
     <message>
-        <location filename="../store/file_replace.cpp" line="103"/>
+        <location filename="../store/file_replace.cpp" line="83"/>
         <source>il file è in sola lettura</source>
         <translation>die Datei ist schreibgeschützt</translation>
     </message>
     <message>
-        <location filename="../store/file_replace.cpp" line="132"/>
+        <location filename="../store/file_replace.cpp" line="112"/>
         <source>la cartella non si può sincronizzare (%1)</source>
         <translation>der Ordner konnte nicht auf den Datenträger geschrieben werden (%1)</translation>
     </message>
@@ -643,47 +645,47 @@ Exit-Status: 0 ausgeführt, 1 abgelehnt oder Conteggo läuft nicht, 2 falscher A
 <context>
     <name>conteggo::VerbServer</name>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="290"/>
+        <location filename="../instance/verb_channel.cpp" line="274"/>
         <source>comandi da riga di comando non disponibili: socket %1: %2</source>
         <translation>Steuerung über die Befehlszeile nicht verfügbar: Socket %1: %2</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="321"/>
+        <location filename="../instance/verb_channel.cpp" line="305"/>
         <source>connessione di un altro utente</source>
         <translation>stammt von einem anderen Benutzer</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="326"/>
+        <location filename="../instance/verb_channel.cpp" line="310"/>
         <source>troppe connessioni in attesa</source>
         <translation>zu viele wartende Verbindungen</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="337"/>
+        <location filename="../instance/verb_channel.cpp" line="321"/>
         <source>nessun messaggio in tempo</source>
         <translation>keine Nachricht rechtzeitig erhalten</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="356"/>
+        <location filename="../instance/verb_channel.cpp" line="340"/>
         <source>messaggio troppo lungo</source>
         <translation>Nachricht zu lang</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="380"/>
+        <location filename="../instance/verb_channel.cpp" line="364"/>
         <source>messaggio non valido</source>
         <translation>ungültige Nachricht</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="390"/>
+        <location filename="../instance/verb_channel.cpp" line="374"/>
         <source>il comando non attende più la risposta</source>
         <translation>der Befehl wartet nicht mehr auf eine Antwort</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="424"/>
+        <location filename="../instance/verb_channel.cpp" line="408"/>
         <source>connessione scartata: %1</source>
         <translation>Verbindung verworfen: %1</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="430"/>
+        <location filename="../instance/verb_channel.cpp" line="414"/>
         <source>connessioni scartate nell&apos;ultimo minuto: %1 (%2)</source>
         <translation>in der letzten Minute verworfene Verbindungen: %1 (%2)</translation>
     </message>

@@ -44,17 +44,19 @@
         <translation>no audio output (%1)</translation>
     </message>
     <message>
-        <location filename="../desktop/canberra_player.cpp" line="147"/>
+        <location filename="../desktop/canberra_player.cpp" line="149"/>
         <source>Preavviso a %1: suono non riprodotto</source>
+        <extracomment>A desktop notification; %1 is the count as the window showed it when the advance warning was due (0:04:00)</extracomment>
         <translation>Could not play the warning at %1</translation>
     </message>
     <message>
-        <location filename="../desktop/canberra_player.cpp" line="151"/>
+        <location filename="../desktop/canberra_player.cpp" line="154"/>
         <source>Allarme a %1: suono non riprodotto</source>
+        <extracomment>A desktop notification; %1 is the count as the window showed it when the alarm was due (0:05:00)</extracomment>
         <translation>Could not play the alarm at %1</translation>
     </message>
     <message>
-        <location filename="../desktop/canberra_player.cpp" line="167"/>
+        <location filename="../desktop/canberra_player.cpp" line="169"/>
         <source>suono non riprodotto: %1</source>
         <translation>could not play a sound: %1</translation>
     </message>
@@ -131,17 +133,17 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 usage error.
 <context>
     <name>conteggo::Delivery</name>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="112"/>
+        <location filename="../instance/verb_channel.cpp" line="96"/>
         <source>la copia in esecuzione non ha risposto</source>
         <translation>the running Conteggo did not respond</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="131"/>
+        <location filename="../instance/verb_channel.cpp" line="115"/>
         <source>Conteggo non è in esecuzione</source>
         <translation>Conteggo is not running</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="151"/>
+        <location filename="../instance/verb_channel.cpp" line="135"/>
         <source>il socket %1 appartiene a un altro utente</source>
         <translation>socket %1 is owned by another user</translation>
     </message>
@@ -244,7 +246,7 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 usage error.
     </message>
     <message>
         <location filename="../desktop/display_check.cpp" line="114"/>
-        <location filename="../desktop/display_check.cpp" line="152"/>
+        <location filename="../desktop/display_check.cpp" line="160"/>
         <source>impossibile aprire lo schermo &quot;%1&quot;</source>
         <translation>cannot open display &quot;%1&quot;</translation>
     </message>
@@ -542,12 +544,12 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 usage error.
         <translation>it is not a regular file</translation>
     </message>
     <message>
-        <location filename="../store/file_replace.cpp" line="103"/>
+        <location filename="../store/file_replace.cpp" line="83"/>
         <source>il file è in sola lettura</source>
         <translation>the file is read-only</translation>
     </message>
     <message>
-        <location filename="../store/file_replace.cpp" line="132"/>
+        <location filename="../store/file_replace.cpp" line="112"/>
         <source>la cartella non si può sincronizzare (%1)</source>
         <translation>the folder could not be synced to disk (%1)</translation>
     </message>
@@ -643,47 +645,47 @@ Exit status: 0 done, 1 refused or Conteggo not running, 2 usage error.
 <context>
     <name>conteggo::VerbServer</name>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="290"/>
+        <location filename="../instance/verb_channel.cpp" line="274"/>
         <source>comandi da riga di comando non disponibili: socket %1: %2</source>
         <translation>command-line control unavailable: socket %1: %2</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="321"/>
+        <location filename="../instance/verb_channel.cpp" line="305"/>
         <source>connessione di un altro utente</source>
         <translation>it came from another user</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="326"/>
+        <location filename="../instance/verb_channel.cpp" line="310"/>
         <source>troppe connessioni in attesa</source>
         <translation>too many connections waiting</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="337"/>
+        <location filename="../instance/verb_channel.cpp" line="321"/>
         <source>nessun messaggio in tempo</source>
         <translation>no message received in time</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="356"/>
+        <location filename="../instance/verb_channel.cpp" line="340"/>
         <source>messaggio troppo lungo</source>
         <translation>message too long</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="380"/>
+        <location filename="../instance/verb_channel.cpp" line="364"/>
         <source>messaggio non valido</source>
         <translation>invalid message</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="390"/>
+        <location filename="../instance/verb_channel.cpp" line="374"/>
         <source>il comando non attende più la risposta</source>
         <translation>the command stopped waiting for an answer</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="424"/>
+        <location filename="../instance/verb_channel.cpp" line="408"/>
         <source>connessione scartata: %1</source>
         <translation>connection dropped: %1</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="430"/>
+        <location filename="../instance/verb_channel.cpp" line="414"/>
         <source>connessioni scartate nell&apos;ultimo minuto: %1 (%2)</source>
         <translation>connections dropped in the last minute: %1 (%2)</translation>
     </message>

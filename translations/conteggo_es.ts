@@ -44,17 +44,19 @@
         <translation>sin salida de audio (%1)</translation>
     </message>
     <message>
-        <location filename="../desktop/canberra_player.cpp" line="147"/>
+        <location filename="../desktop/canberra_player.cpp" line="149"/>
         <source>Preavviso a %1: suono non riprodotto</source>
+        <extracomment>A desktop notification; %1 is the count as the window showed it when the advance warning was due (0:04:00)</extracomment>
         <translation>No se pudo reproducir el aviso previo en %1</translation>
     </message>
     <message>
-        <location filename="../desktop/canberra_player.cpp" line="151"/>
+        <location filename="../desktop/canberra_player.cpp" line="154"/>
         <source>Allarme a %1: suono non riprodotto</source>
+        <extracomment>A desktop notification; %1 is the count as the window showed it when the alarm was due (0:05:00)</extracomment>
         <translation>No se pudo reproducir la alarma en %1</translation>
     </message>
     <message>
-        <location filename="../desktop/canberra_player.cpp" line="167"/>
+        <location filename="../desktop/canberra_player.cpp" line="169"/>
         <source>suono non riprodotto: %1</source>
         <translation>no se pudo reproducir un sonido: %1</translation>
     </message>
@@ -131,17 +133,17 @@ Estado de salida: 0 hecho, 1 rechazado o Conteggo no iniciado, 2 uso incorrecto.
 <context>
     <name>conteggo::Delivery</name>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="112"/>
+        <location filename="../instance/verb_channel.cpp" line="96"/>
         <source>la copia in esecuzione non ha risposto</source>
         <translation>el Conteggo en ejecución no respondió</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="131"/>
+        <location filename="../instance/verb_channel.cpp" line="115"/>
         <source>Conteggo non è in esecuzione</source>
         <translation>Conteggo no está en ejecución</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="151"/>
+        <location filename="../instance/verb_channel.cpp" line="135"/>
         <source>il socket %1 appartiene a un altro utente</source>
         <translation>el socket %1 pertenece a otro usuario</translation>
     </message>
@@ -244,7 +246,7 @@ Estado de salida: 0 hecho, 1 rechazado o Conteggo no iniciado, 2 uso incorrecto.
     </message>
     <message>
         <location filename="../desktop/display_check.cpp" line="114"/>
-        <location filename="../desktop/display_check.cpp" line="152"/>
+        <location filename="../desktop/display_check.cpp" line="160"/>
         <source>impossibile aprire lo schermo &quot;%1&quot;</source>
         <translation>no se puede abrir la pantalla «%1»</translation>
     </message>
@@ -542,12 +544,12 @@ Estado de salida: 0 hecho, 1 rechazado o Conteggo no iniciado, 2 uso incorrecto.
         <translation>no es un archivo normal</translation>
     </message>
     <message>
-        <location filename="../store/file_replace.cpp" line="103"/>
+        <location filename="../store/file_replace.cpp" line="83"/>
         <source>il file è in sola lettura</source>
         <translation>el archivo es de solo lectura</translation>
     </message>
     <message>
-        <location filename="../store/file_replace.cpp" line="132"/>
+        <location filename="../store/file_replace.cpp" line="112"/>
         <source>la cartella non si può sincronizzare (%1)</source>
         <translation>no se pudo sincronizar la carpeta con el disco (%1)</translation>
     </message>
@@ -643,47 +645,47 @@ Estado de salida: 0 hecho, 1 rechazado o Conteggo no iniciado, 2 uso incorrecto.
 <context>
     <name>conteggo::VerbServer</name>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="290"/>
+        <location filename="../instance/verb_channel.cpp" line="274"/>
         <source>comandi da riga di comando non disponibili: socket %1: %2</source>
         <translation>control desde la línea de comandos no disponible: socket %1: %2</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="321"/>
+        <location filename="../instance/verb_channel.cpp" line="305"/>
         <source>connessione di un altro utente</source>
         <translation>procede de otro usuario</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="326"/>
+        <location filename="../instance/verb_channel.cpp" line="310"/>
         <source>troppe connessioni in attesa</source>
         <translation>demasiadas conexiones en espera</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="337"/>
+        <location filename="../instance/verb_channel.cpp" line="321"/>
         <source>nessun messaggio in tempo</source>
         <translation>no llegó ningún mensaje a tiempo</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="356"/>
+        <location filename="../instance/verb_channel.cpp" line="340"/>
         <source>messaggio troppo lungo</source>
         <translation>mensaje demasiado largo</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="380"/>
+        <location filename="../instance/verb_channel.cpp" line="364"/>
         <source>messaggio non valido</source>
         <translation>mensaje no válido</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="390"/>
+        <location filename="../instance/verb_channel.cpp" line="374"/>
         <source>il comando non attende più la risposta</source>
         <translation>el comando ya no espera la respuesta</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="424"/>
+        <location filename="../instance/verb_channel.cpp" line="408"/>
         <source>connessione scartata: %1</source>
         <translation>conexión descartada: %1</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="430"/>
+        <location filename="../instance/verb_channel.cpp" line="414"/>
         <source>connessioni scartate nell&apos;ultimo minuto: %1 (%2)</source>
         <translation>conexiones descartadas en el último minuto: %1 (%2)</translation>
     </message>

@@ -44,17 +44,19 @@
         <translation>aucune sortie audio (%1)</translation>
     </message>
     <message>
-        <location filename="../desktop/canberra_player.cpp" line="147"/>
+        <location filename="../desktop/canberra_player.cpp" line="149"/>
         <source>Preavviso a %1: suono non riprodotto</source>
+        <extracomment>A desktop notification; %1 is the count as the window showed it when the advance warning was due (0:04:00)</extracomment>
         <translation>Impossible de jouer le préavis à %1</translation>
     </message>
     <message>
-        <location filename="../desktop/canberra_player.cpp" line="151"/>
+        <location filename="../desktop/canberra_player.cpp" line="154"/>
         <source>Allarme a %1: suono non riprodotto</source>
+        <extracomment>A desktop notification; %1 is the count as the window showed it when the alarm was due (0:05:00)</extracomment>
         <translation>Impossible de jouer l&apos;alarme à %1</translation>
     </message>
     <message>
-        <location filename="../desktop/canberra_player.cpp" line="167"/>
+        <location filename="../desktop/canberra_player.cpp" line="169"/>
         <source>suono non riprodotto: %1</source>
         <translation>impossible de jouer un son&#xa0;: %1</translation>
     </message>
@@ -131,17 +133,17 @@ Code de sortie&#xa0;: 0 exécuté, 1 refusé ou Conteggo non lancé, 2 mauvaise 
 <context>
     <name>conteggo::Delivery</name>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="112"/>
+        <location filename="../instance/verb_channel.cpp" line="96"/>
         <source>la copia in esecuzione non ha risposto</source>
         <translation>le Conteggo déjà lancé n&apos;a pas répondu</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="131"/>
+        <location filename="../instance/verb_channel.cpp" line="115"/>
         <source>Conteggo non è in esecuzione</source>
         <translation>Conteggo n&apos;est pas lancé</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="151"/>
+        <location filename="../instance/verb_channel.cpp" line="135"/>
         <source>il socket %1 appartiene a un altro utente</source>
         <translation>le socket %1 appartient à un autre utilisateur</translation>
     </message>
@@ -244,7 +246,7 @@ Code de sortie&#xa0;: 0 exécuté, 1 refusé ou Conteggo non lancé, 2 mauvaise 
     </message>
     <message>
         <location filename="../desktop/display_check.cpp" line="114"/>
-        <location filename="../desktop/display_check.cpp" line="152"/>
+        <location filename="../desktop/display_check.cpp" line="160"/>
         <source>impossibile aprire lo schermo &quot;%1&quot;</source>
         <translation>impossible d&apos;ouvrir l&apos;affichage «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -542,12 +544,12 @@ Code de sortie&#xa0;: 0 exécuté, 1 refusé ou Conteggo non lancé, 2 mauvaise 
         <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location filename="../store/file_replace.cpp" line="103"/>
+        <location filename="../store/file_replace.cpp" line="83"/>
         <source>il file è in sola lettura</source>
         <translation>le fichier est en lecture seule</translation>
     </message>
     <message>
-        <location filename="../store/file_replace.cpp" line="132"/>
+        <location filename="../store/file_replace.cpp" line="112"/>
         <source>la cartella non si può sincronizzare (%1)</source>
         <translation>le dossier n&apos;a pas pu être synchronisé sur le disque (%1)</translation>
     </message>
@@ -643,47 +645,47 @@ Code de sortie&#xa0;: 0 exécuté, 1 refusé ou Conteggo non lancé, 2 mauvaise 
 <context>
     <name>conteggo::VerbServer</name>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="290"/>
+        <location filename="../instance/verb_channel.cpp" line="274"/>
         <source>comandi da riga di comando non disponibili: socket %1: %2</source>
         <translation>contrôle en ligne de commande indisponible&#xa0;: socket %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="321"/>
+        <location filename="../instance/verb_channel.cpp" line="305"/>
         <source>connessione di un altro utente</source>
         <translation>provenant d&apos;un autre utilisateur</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="326"/>
+        <location filename="../instance/verb_channel.cpp" line="310"/>
         <source>troppe connessioni in attesa</source>
         <translation>trop de connexions en attente</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="337"/>
+        <location filename="../instance/verb_channel.cpp" line="321"/>
         <source>nessun messaggio in tempo</source>
         <translation>aucun message reçu à temps</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="356"/>
+        <location filename="../instance/verb_channel.cpp" line="340"/>
         <source>messaggio troppo lungo</source>
         <translation>message trop long</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="380"/>
+        <location filename="../instance/verb_channel.cpp" line="364"/>
         <source>messaggio non valido</source>
         <translation>message non valide</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="390"/>
+        <location filename="../instance/verb_channel.cpp" line="374"/>
         <source>il comando non attende più la risposta</source>
         <translation>la commande n&apos;attend plus de réponse</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="424"/>
+        <location filename="../instance/verb_channel.cpp" line="408"/>
         <source>connessione scartata: %1</source>
         <translation>connexion rejetée&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../instance/verb_channel.cpp" line="430"/>
+        <location filename="../instance/verb_channel.cpp" line="414"/>
         <source>connessioni scartate nell&apos;ultimo minuto: %1 (%2)</source>
         <translation>connexions rejetées au cours de la dernière minute&#xa0;: %1 (%2)</translation>
     </message>
