@@ -57,7 +57,7 @@ expect "the i opens the information window" -- passes atspi press "$pid" "Inform
 expect "the information window shows" -- poll 20 shows "INFO"
 expect "information window: every control named, in its role" -- atspi check "$pid" "INFO"
 close_info() {
-    window_shows "$pid" '^INFO$' && activate "$found" && press alt+F4
+    window_shows "$pid" '^INFO$' && close_window "$found"
     poll 10 closed "INFO"
 }
 expect "the information window closes" -- close_info
@@ -73,7 +73,7 @@ expect "Ferma stops it" -- passes atspi press "$pid" "Ferma"
 expect "the title is back" -- poll 20 title_is "$w" "$TITLE"
 saved_more() { read_count "$work/conteggo.txt" && ((count > 125)); }
 expect "the count is saved" -- poll 10 saved_more
-close_main() { activate "$w" && press alt+F4 && wait_exit "$pid" 20; }
+close_main() { close_window "$w" && wait_exit "$pid" "$EXIT_WAIT"; }
 expect "the program ends at Alt+F4" -- close_main
 
 report_end

@@ -196,7 +196,7 @@ modal_open() {
     local dialog=$found
     expect "$name: --start refused" -- verb_gives start 1 "finestra"
     expect "$name: the dialog is still open" -- window_shows "$started" '^Imposta allarme$'
-    activate "$dialog" && press alt+F4
+    close_window "$dialog"
     expect "$name: the dialog closes" -- poll 5 no_window "$started" '^Imposta allarme$'
     expect "$name closed: --start works again" -- verb_gives start 0
     expect "$name closed: counting" -- counting
@@ -208,7 +208,7 @@ modal_open() {
     load "$work/conteggo.txt"
     before=$contents
     expect "$name: --stop refused" -- verb_gives stop 1 "finestra"
-    activate "$info" && press alt+F4
+    close_window "$info"
     expect "$name: it closes" -- poll 5 no_window "$started" '^INFO$'
     expect "$name closed: --stop works" -- verb_gives stop 0
     expect "$name closed: stopped" -- stopped

@@ -134,11 +134,6 @@ fingerprint() {
         tr -s ' \n' ' '
 }
 
-# Closes the window the way a person would: through the window manager.
-close_window() {
-    activate "$1" && press alt+F4
-}
-
 # ends_within SECONDS HOW: the copy in $started, asked to end by HOW, does so within SECONDS
 # with status 0.
 ends_within() {

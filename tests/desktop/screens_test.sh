@@ -41,11 +41,14 @@ open_in() {
     main_window "$started" && poll 10 window_frame "$w"
 }
 
-# Closes the window as the user would and waits for the program to end.
+# Closes the window as the user would and waits for the program to end. A copy that does not
+# end is killed, so that the next start is not refused for it.
 close_app() {
     local pid=$started
-    activate "$w" && press alt+F4 && wait_exit "$pid" 15 && ((status == 0)) && return 0
+    status=""
+    close_window "$w" && wait_exit "$pid" "$EXIT_WAIT" && ((status == 0)) && return 0
     why="the program did not end by a close (status ${status:-none})"
+    gone "$pid" || kill_now "$pid"
     return 1
 }
 

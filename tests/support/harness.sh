@@ -446,6 +446,17 @@ activate() { timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1; }
 # Real key presses through XTEST; events sent to a window directly are ignored by Qt.
 press() { timeout 5 xdotool key --clearmodifiers "$@" >/dev/null 2>&1; }
 
+# close_window W: Alt+F4 on window W, as a person closes it through the window manager. Tried
+# three times: on a busy machine the activation can outlast one try (and a key that outlasted
+# it may still have closed the window).
+close_window() {
+    for _ in 1 2 3; do
+        activate "$1" && press alt+F4 && return 0
+        xwininfo -id "$1" >/dev/null 2>&1 || return 0
+    done
+    return 1
+}
+
 type_text() { timeout 5 xdotool type --clearmodifiers -- "$1" >/dev/null 2>&1; }
 
 # A real click at X, Y of window W's client area.
