@@ -73,7 +73,7 @@ expect "Ferma stops it" -- passes atspi press "$pid" "Ferma"
 expect "the title is back" -- poll 20 title_is "$w" "$TITLE"
 saved_more() { read_count "$work/conteggo.txt" && ((count > 125)); }
 expect "the count is saved" -- poll 10 saved_more
-close_main() { close_window "$w" && wait_exit "$pid" "$EXIT_WAIT"; }
+close_main() { close_and_wait "$pid" "$w"; }
 expect "the program ends at Alt+F4" -- close_main
 
 report_end

@@ -41,25 +41,13 @@ open_in() {
     main_window "$started" && poll 10 window_frame "$w"
 }
 
-# Closes the window as the user would and waits for the program to end. Under load, now and
-# then (about one run in twenty, on a freshly started openbox) an Alt+F4 on the active window
-# leaves it open, where the program accepts every close: a person would press again, so a
-# second press is allowed, and said. A copy that does not end is killed, so that the next
-# start is not refused for it.
+# Closes the window as the user would and waits for the program to end. A copy that does not
+# end is killed, so that the next start is not refused for it.
 close_app() {
     local pid=$started
-    status=""
-    if ! close_window "$w"; then
-        why="Alt+F4 could not be pressed on the window"
-    elif wait_exit "$pid" 10 || { echo "# a second Alt+F4" && close_window "$w" &&
-        wait_exit "$pid" "$EXIT_WAIT"; }; then
-        ((status == 0)) && return 0
-        why="the program ended by a close with status $status"
-    else
-        why="the program did not end by a close"
-        describe_windows "$pid"
-    fi
-    gone "$pid" || kill_now "$pid"
+    close_and_wait "$pid" "$w" && ((status == 0)) && return 0
+    why="the program did not end by a close (status ${status:-none})"
+    gone "$pid" || { describe_windows "$pid"; kill_now "$pid"; }
     return 1
 }
 

@@ -74,7 +74,7 @@ scenario() {
         activate "$w" && press Return
         if ! poll 10 title_is "$w" "$TITLE"; then
             not_ok "$kind: runs" "Return did not stop the count (title '$title')"
-        elif ! close_window "$w" || ! wait_exit "$pid" "$EXIT_WAIT"; then
+        elif ! close_and_wait "$pid" "$w"; then
             not_ok "$kind: runs" "still running $EXIT_WAIT s after Alt+F4"
         elif ((status != 1)); then
             not_ok "$kind: runs" "exit status $status, not 1 for the failed saves"
